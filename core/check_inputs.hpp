@@ -1,0 +1,11 @@
+#pragma once
+
+#include "core/model.hpp"
+
+namespace core {
+
+// Makes Run pressable when capacity, overselling and safety percentages all read as
+// positive. Never disables Run.
+void CheckInputs(Model& model);
+
+}  // namespace core

@@ -1,0 +1,35 @@
+#include "core/model.hpp"
+
+#include <utility>
+
+namespace core {
+
+Model::Model(std::string decimalSeparator) : decimalSeparator_(std::move(decimalSeparator)) {}
+
+const std::string& Model::text(TextField field) const {
+    const auto& texts = field.array == TextArray::Text1 ? text1_ : text2_;
+    return texts.at(static_cast<std::size_t>(field.index));
+}
+
+std::string& Model::slot(TextField field) {
+    auto& texts = field.array == TextArray::Text1 ? text1_ : text2_;
+    return texts.at(static_cast<std::size_t>(field.index));
+}
+
+void Model::setText(TextField field, std::string value) {
+    slot(field) = std::move(value);
+    notify(field);
+}
+
+void Model::appendText(TextField field, std::string_view tail) {
+    slot(field).append(tail);
+    notify(field);
+}
+
+void Model::notify(TextField field) const {
+    if (listener_) {
+        listener_(field);
+    }
+}
+
+}  // namespace core

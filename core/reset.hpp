@@ -1,0 +1,11 @@
+#pragma once
+
+#include "core/model.hpp"
+
+namespace core {
+
+// Stops the timer, puts the default inputs back and zeroes the counters. Leaves the log and
+// Situation alone: callers that want an empty log clear it themselves.
+void ResetSimulation(Model& model);
+
+}  // namespace core

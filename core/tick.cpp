@@ -1,0 +1,100 @@
+#include "core/tick.hpp"
+
+#include <cstdint>
+#include <limits>
+#include <string>
+
+#include "runtime/errors.hpp"
+#include "runtime/number_from_text.hpp"
+#include "runtime/number_text.hpp"
+#include "runtime/rounding.hpp"
+
+namespace core {
+namespace {
+
+using runtime::numberFromText;
+
+// Unset counts as the overselling case, which Option1(0) shows selected at start.
+bool isOverselling(const Model& model) {
+    return model.Situation.value_or(0) == 0;
+}
+
+double drawCeiling(const Model& model) {
+    double ceiling = numberFromText(model.text(Text1(2)));
+    if (isOverselling(model)) {
+        ceiling *= numberFromText(model.text(Text2(0))) / 100 + 1;
+    }
+    return ceiling;
+}
+
+std::string failurePercentageText(const Model& model) {
+    const double percentage = static_cast<double>(model.OverloadCount) /
+                              static_cast<double>(model.TickCount.value_or(0)) * 100;
+    return runtime::textOfDouble(percentage, model.decimalSeparator());
+}
+
+std::optional<StopReason> limitBeforeTick(const Model& model) {
+    try {
+        if (runtime::roundToInt32(drawCeiling(model)) == 0) {
+            return StopReason::NoDemandPossible;
+        }
+    } catch (const runtime::Overflow&) {
+        return StopReason::NoDemandPossible;
+    }
+    if (model.OverloadCount == std::numeric_limits<std::int16_t>::max()) {
+        return StopReason::OverloadLimitReached;
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::string_view stopMessage(StopReason reason) {
+    switch (reason) {
+        case StopReason::NoDemandPossible:
+            return "Симулацията е спряна: с този брой елементи не може да се изтегли търсене. "
+                   "Въведете брой елементи от 1 до 9999.";
+        case StopReason::OverloadLimitReached:
+            return "Симулацията е спряна: броят на претоварванията достигна 32767. "
+                   "Натиснете „Изчисти“, за да започнете отново.";
+    }
+    return {};
+}
+
+std::optional<StopReason> Timer1_Timer(Model& model, runtime::RandomSource& random) {
+    if (const auto stop = limitBeforeTick(model)) {
+        model.timerEnabled = false;
+        return stop;
+    }
+    model.TickCount = model.TickCount.value_or(0) + 1;
+    if (*model.TickCount > 100) {
+        // Replaces the whole log; the count goes on, so every later tick does it again.
+        model.setText(Text1(0), std::string(kLogHeader) + std::string(kLineBreak));
+    }
+    SimulateTick(model, random);
+    return std::nullopt;
+}
+
+void SimulateTick(Model& model, runtime::RandomSource& random) {
+    const double ceiling = drawCeiling(model);
+    if (isOverselling(model)) {
+        // Written before the draw, with the overload count of the ticks before this one.
+        model.setText(Text2(2), failurePercentageText(model));
+    }
+    const float rawDraw = random.next() * 10000.0F;
+    // At most 10000 in magnitude, so the 16-bit demand always holds it.
+    const auto demand = static_cast<std::int16_t>(runtime::remainderOfRounded(rawDraw, ceiling));
+
+    const double capacity = numberFromText(model.text(Text1(2)));
+    if (capacity < demand) {
+        model.appendText(Text1(0), kOverloadMark);
+        if (model.OverloadCount == std::numeric_limits<std::int16_t>::max()) {
+            throw runtime::Overflow();
+        }
+        ++model.OverloadCount;
+        model.setText(Text2(2), failurePercentageText(model));
+    }
+    model.appendText(Text1(0), runtime::textOfInt16(demand) + std::string(kLineBreak));
+}
+
+}  // namespace core

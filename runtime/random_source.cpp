@@ -1,0 +1,20 @@
+#include "runtime/random_source.hpp"
+
+#include <chrono>
+#include <cstdint>
+
+namespace runtime {
+
+float ClockSeededRandom::next() {
+    constexpr float kOneOver2To24 = 1.0F / 16777216.0F;
+    return static_cast<float>(static_cast<std::uint32_t>(engine_()) >> 8U) * kOneOver2To24;
+}
+
+void ClockSeededRandom::reseedFromClock() {
+    const auto ticks = static_cast<std::uint64_t>(
+        std::chrono::high_resolution_clock::now().time_since_epoch().count());
+    std::seed_seq seed{static_cast<std::uint32_t>(ticks), static_cast<std::uint32_t>(ticks >> 32U)};
+    engine_.seed(seed);
+}
+
+}  // namespace runtime

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <random>
+
+namespace runtime {
+
+// The generator behind the draw. An interface so that tests can script the values.
+class RandomSource {
+  public:
+    virtual ~RandomSource() = default;
+
+    // The next value, a single-precision number in [0, 1), never 1.0.
+    virtual float next() = 0;
+    virtual void reseedFromClock() = 0;
+};
+
+// Mersenne Twister, with the float built from the top 24 bits: the standard float
+// distributions can round up to exactly 1.0.
+class ClockSeededRandom final : public RandomSource {
+  public:
+    float next() override;
+    void reseedFromClock() override;
+
+  private:
+    std::mt19937 engine_;
+};
+
+}  // namespace runtime
