@@ -1,0 +1,29 @@
+# Debian packages by name, and the one way this project installs them. Sourced by the
+# top-level scripts.
+
+BUILD_PACKAGES=(cmake g++ make qt6-base-dev)
+RUN_PACKAGES=(fonts-liberation2 qt6-translations-l10n)
+TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth imagemagick libx11-dev
+    libxtst-dev)
+
+# Installs the packages that are not installed yet; does nothing when all are.
+install_missing() {
+    local missing=()
+    local package
+    for package in "$@"; do
+        if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+            missing+=("$package")
+        fi
+    done
+    if [ "${#missing[@]}" -eq 0 ]; then
+        return 0
+    fi
+    local sudo=()
+    if [ "$(id -u)" -ne 0 ]; then
+        sudo=(sudo)
+    fi
+    echo "Installing: ${missing[*]}"
+    "${sudo[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq \
+        "${missing[@]}"
+}

@@ -1,0 +1,12 @@
+#pragma once
+
+class QCoreApplication;
+
+namespace ui {
+
+// Loads Qt's own Bulgarian texts (context menus, message box buttons) into the application.
+// Returns false when the translation is not installed; the program then runs with Qt's
+// English texts for those.
+bool installBulgarianTranslation(QCoreApplication& application);
+
+}  // namespace ui

@@ -1,0 +1,99 @@
+#include "ui/control_factory.hpp"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace ui {
+namespace {
+
+QString fromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Labels and option buttons fill their whole rectangle; a button colours its face only.
+void paintBackground(QWidget* widget, ControlKind kind, QRgb colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(widget->backgroundRole(), QColor(colour));
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(kind != ControlKind::CommandButton);
+}
+
+QWidget* createLabel(const ControlSpec& spec, QWidget* form) {
+    auto* label = new QLabel(fromUtf8(spec.text), form);
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    return label;
+}
+
+QWidget* createTextBox(const ControlSpec& spec, QWidget* form) {
+    auto* box = new QLineEdit(fromUtf8(spec.text), form);
+    box->setAlignment(Qt::AlignCenter);
+    box->setReadOnly(spec.readOnly);
+    if (spec.maxLength > 0) {
+        box->setMaxLength(spec.maxLength);
+    }
+    return box;
+}
+
+QWidget* createMultiLineTextBox(const ControlSpec& spec, QWidget* form) {
+    auto* box = new QPlainTextEdit(displayText(spec.text), form);
+    box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    box->setReadOnly(spec.readOnly);
+    // Read-only, but a keyboard user can still move through it and select to copy.
+    box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    return box;
+}
+
+}  // namespace
+
+QString displayText(std::string_view modelText) {
+    QString text = fromUtf8(modelText);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return text;
+}
+
+QWidget* createControl(const ControlSpec& spec, QWidget* form) {
+    QWidget* control = nullptr;
+    switch (spec.kind) {
+        case ControlKind::Label:
+            control = createLabel(spec, form);
+            break;
+        case ControlKind::OptionButton:
+            control = new QRadioButton(fromUtf8(spec.text), form);
+            break;
+        case ControlKind::CommandButton:
+            control = new QPushButton(fromUtf8(spec.text), form);
+            break;
+        case ControlKind::TextBox:
+            control = createTextBox(spec, form);
+            break;
+        case ControlKind::MultiLineTextBox:
+            control = createMultiLineTextBox(spec, form);
+            break;
+    }
+    // Set on each control: a platform theme's font for a class of widget outranks the
+    // font the form passes down.
+    QFont font = form->font();
+    if (spec.largeBoldFont) {
+        font.setPointSizeF(14.25);
+        font.setBold(true);
+    }
+    control->setFont(font);
+    control->setObjectName(fromUtf8(spec.name));
+    control->setGeometry(pixelRect(spec));
+    if (spec.backColour) {
+        paintBackground(control, spec.kind, *spec.backColour);
+    }
+    control->setAccessibleName(
+        fromUtf8(spec.accessibleName.empty() ? spec.text : spec.accessibleName));
+    if (!spec.visible) {
+        control->hide();
+    }
+    return control;
+}
+
+}  // namespace ui

@@ -1,0 +1,126 @@
+#include "ui/control_table.hpp"
+
+#include <array>
+
+#include "ui/form_texts.hpp"
+
+namespace ui {
+namespace {
+
+using enum ControlKind;
+
+constexpr QRgb kOrange = 0xFFC080;
+constexpr QRgb kRed = 0xFF0000;
+constexpr QRgb kYellow = 0xFFFF80;
+constexpr QRgb kGreen = 0x80FF80;
+constexpr QRgb kPink = 0xFF8080;
+
+constexpr std::array kControls = {
+    ControlSpec{.name = "Label1(0)",
+                .kind = Label,
+                .twips = {960, 0, 4575, 375},
+                .backColour = kOrange,
+                .text = "надпродажба и коефициент на запас"},
+    ControlSpec{.name = "Label1(1)",
+                .kind = Label,
+                .twips = {2880, 600, 1695, 375},
+                .backColour = kOrange,
+                .text = "% надпродажба"},
+    ControlSpec{.name = "Label1(4)",
+                .kind = Label,
+                .twips = {4920, 600, 1695, 375},
+                .backColour = kRed,
+                .text = "% откази"},
+    ControlSpec{.name = "Option1(0)",
+                .kind = OptionButton,
+                .twips = {120, 960, 2655, 375},
+                .backColour = kYellow,
+                .text = "Надпродажба"},
+    ControlSpec{.name = "Text2(0)",
+                .kind = TextBox,
+                .twips = {2880, 960, 1695, 405},
+                .accessibleName = "% надпродажба",
+                .maxLength = 2},
+    ControlSpec{.name = "Text2(2)",
+                .kind = TextBox,
+                .twips = {4920, 960, 1695, 405},
+                .accessibleName = "% откази",
+                .readOnly = true,
+                .largeBoldFont = true},
+    ControlSpec{.name = "Label1(2)",
+                .kind = Label,
+                .twips = {2880, 1560, 1695, 375},
+                .backColour = kOrange,
+                .text = "% сигурност"},
+    ControlSpec{.name = "Option1(1)",
+                .kind = OptionButton,
+                .twips = {120, 1920, 2655, 375},
+                .backColour = kGreen,
+                .text = "Коефициент на  запас"},
+    ControlSpec{.name = "Text2(1)",
+                .kind = TextBox,
+                .twips = {2880, 1920, 1695, 405},
+                .accessibleName = "% сигурност",
+                .maxLength = 2},
+    ControlSpec{.name = "Command1(0)",
+                .kind = CommandButton,
+                .twips = {4800, 2040, 1935, 375},
+                .backColour = kGreen,
+                .text = "Изведи"},
+    ControlSpec{.name = "Label1(5)",
+                .kind = Label,
+                .twips = {2880, 2520, 1695, 375},
+                .backColour = kOrange,
+                .text = "брой елементи"},
+    ControlSpec{.name = "Command1(1)",
+                .kind = CommandButton,
+                .twips = {4800, 2520, 1935, 375},
+                .backColour = kPink,
+                .text = "Изчисти"},
+    ControlSpec{.name = "Label1(3)",
+                .kind = Label,
+                .twips = {240, 2880, 2655, 375},
+                .backColour = kOrange,
+                .text = "Общ реализиран брой:"},
+    ControlSpec{.name = "Text1(2)",
+                .kind = TextBox,
+                .twips = {2880, 2880, 1695, 405},
+                .accessibleName = "брой елементи",
+                .maxLength = 4},
+    ControlSpec{.name = "Text1(0)",
+                .kind = MultiLineTextBox,
+                .twips = {120, 3480, 6735, 1815},
+                .text = kHelpText,
+                .accessibleName = "Отчет",
+                .readOnly = true},
+    // Hidden: it would cover most of the log and run past the client area's edges.
+    ControlSpec{.name = "Text1(1)",
+                .kind = MultiLineTextBox,
+                .twips = {720, 4080, 6735, 1815},
+                .text = kSaying,
+                .accessibleName = "Мисъл",
+                .readOnly = true,
+                .visible = false},
+};
+
+// The design's tab positions, over the controls that can take focus.
+constexpr std::array<std::string_view, 10> kTabOrder = {
+    "Text1(0)", "Text1(1)",    "Option1(0)",  "Text2(0)", "Option1(1)",
+    "Text2(1)", "Command1(0)", "Command1(1)", "Text1(2)", "Text2(2)",
+};
+
+}  // namespace
+
+QRect pixelRect(const ControlSpec& spec) {
+    return {pixelsFromTwips(spec.twips.left), pixelsFromTwips(spec.twips.top),
+            pixelsFromTwips(spec.twips.width), pixelsFromTwips(spec.twips.height)};
+}
+
+std::span<const ControlSpec> controlTable() {
+    return kControls;
+}
+std::span<const std::string_view> tabOrder() {
+    return kTabOrder;
+}
+
+}  // namespace ui

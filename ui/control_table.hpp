@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QRect>
+#include <QRgb>
+#include <optional>
+#include <span>
+#include <string_view>
+
+namespace ui {
+
+enum class ControlKind { Label, OptionButton, CommandButton, TextBox, MultiLineTextBox };
+
+// One control of the window as it was designed: geometry in twips, measured from the
+// client area's top-left corner.
+struct Twips {
+    int left;
+    int top;
+    int width;
+    int height;
+};
+
+struct ControlSpec {
+    std::string_view name;
+    ControlKind kind;
+    Twips twips;
+    std::optional<QRgb> backColour{};
+    std::string_view text{};
+    // For a screen reader; a control with a caption is named by it when this is empty.
+    std::string_view accessibleName{};
+    // Text box settings; 0 means no limit on typing.
+    int maxLength = 0;
+    bool readOnly = false;
+    bool largeBoldFont = false;
+    bool visible = true;
+};
+
+inline constexpr int kTwipsPerPixel = 15;
+inline constexpr QRgb kFormBackColour = 0xC0C0FF;
+inline constexpr int kClientWidthTwips = 7125;
+inline constexpr int kClientHeightTwips = 5340;
+
+constexpr int pixelsFromTwips(int twips) {
+    return twips / kTwipsPerPixel;
+}
+QRect pixelRect(const ControlSpec& spec);
+
+// The controls in creation order; the focusable ones in tab order are listed apart.
+std::span<const ControlSpec> controlTable();
+std::span<const std::string_view> tabOrder();
+
+}  // namespace ui

@@ -1,0 +1,20 @@
+#include <QApplication>
+#include <QStyleFactory>
+#include <memory>
+
+#include "runtime/random_source.hpp"
+#include "ui/bulgarian_translation.hpp"
+#include "ui/main_form.hpp"
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("overselling"));
+    QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    // Fusion paints the palette's back colours on option buttons and button faces.
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    ui::installBulgarianTranslation(application);
+
+    ui::MainForm form(std::make_unique<runtime::ClockSeededRandom>());
+    form.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,205 @@
+#include "ui/main_form.hpp"
+
+#include <QAbstractButton>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTimer>
+
+#include "core/check_inputs.hpp"
+#include "core/reset.hpp"
+#include "ui/control_factory.hpp"
+#include "ui/control_table.hpp"
+#include "ui/form_texts.hpp"
+
+namespace ui {
+namespace {
+
+constexpr int kTickMilliseconds = 1000;
+
+QString fromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString indexedName(const char* array, int index) {
+    return QStringLiteral("%1(%2)").arg(QLatin1String(array)).arg(index);
+}
+
+}  // namespace
+
+MainForm::MainForm(std::unique_ptr<runtime::RandomSource> random, QWidget* parent)
+    : QWidget(parent),
+      model_(QLocale::system().decimalPoint().toStdString()),
+      random_(std::move(random)) {
+    setObjectName(QStringLiteral("MainForm"));
+    setWindowTitle(fromUtf8(kCaption));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/overselling.png")));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    setFixedSize(pixelsFromTwips(kClientWidthTwips), pixelsFromTwips(kClientHeightTwips));
+    setAutoFillBackground(true);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, QColor(kFormBackColour));
+    setPalette(palette);
+    setFont(QFont(QStringLiteral("Times New Roman"), 12));
+
+    // The design-time texts are there before any change notification is wired.
+    model_.setText(core::Text1(0), std::string(kHelpText));
+    model_.setText(core::Text1(1), std::string(kSaying));
+    timer_ = new QTimer(this);
+    timer_->setObjectName(QStringLiteral("Timer1"));
+    timer_->setInterval(kTickMilliseconds);
+    connect(timer_, &QTimer::timeout, this, &MainForm::Timer1_Timer);
+    createControls();
+    connectControls();
+
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        move(screen->availableGeometry().center() - rect().center());
+    }
+    Form_Load();
+}
+
+MainForm::~MainForm() = default;
+
+void MainForm::createControls() {
+    for (const ControlSpec& spec : controlTable()) {
+        createControl(spec, this);
+    }
+    for (int i = 0; i < 3; ++i) {
+        text1_.at(i) = findChild<QWidget*>(indexedName("Text1", i));
+        text2_.at(i) = findChild<QWidget*>(indexedName("Text2", i));
+    }
+    QWidget* previous = nullptr;
+    for (const std::string_view name : tabOrder()) {
+        auto* control = findChild<QWidget*>(fromUtf8(name));
+        if (previous != nullptr) {
+            setTabOrder(previous, control);
+        }
+        previous = control;
+    }
+}
+
+void MainForm::connectControls() {
+    for (int i = 0; i < 2; ++i) {
+        auto* button = findChild<QPushButton*>(indexedName("Command1", i));
+        connect(button, &QPushButton::clicked, this, [this, i] { Command1_Click(i); });
+        auto* option = findChild<QAbstractButton*>(indexedName("Option1", i));
+        connect(option, &QAbstractButton::clicked, this, [this, i] { Option1_Click(i); });
+    }
+    findChild<QAbstractButton*>(indexedName("Option1", 0))->setChecked(true);
+    runButton_ = findChild<QPushButton*>(indexedName("Command1", 0));
+
+    // Only the user's edits: the program's own writes reach the boxes from the model.
+    const auto connectEdits = [this](QWidget* box, core::TextField field) {
+        if (auto* line = qobject_cast<QLineEdit*>(box)) {
+            connect(line, &QLineEdit::textEdited, this, [this, field](const QString& text) {
+                model_.setText(field, text.toStdString());
+            });
+        }
+    };
+    for (int i = 0; i < 3; ++i) {
+        connectEdits(text1_.at(i), core::Text1(i));
+        connectEdits(text2_.at(i), core::Text2(i));
+    }
+
+    model_.setChangeListener([this](core::TextField field) {
+        showText(field);
+        if (field.array == core::TextArray::Text1) {
+            Text1_Change(field.index);
+        } else {
+            Text2_Change(field.index);
+        }
+    });
+}
+
+void MainForm::showText(core::TextField field) {
+    QWidget* box = (field.array == core::TextArray::Text1 ? text1_ : text2_).at(field.index);
+    const std::string& text = model_.text(field);
+    if (auto* line = qobject_cast<QLineEdit*>(box)) {
+        const QString shown = fromUtf8(text);
+        // Setting an equal text would move the cursor while the user types.
+        if (line->text() != shown) {
+            line->setText(shown);
+        }
+    } else if (auto* multiLine = qobject_cast<QPlainTextEdit*>(box)) {
+        multiLine->setPlainText(displayText(text));
+        // Keep the newest line in view, so a user watching the ticks need not scroll.
+        multiLine->verticalScrollBar()->setValue(multiLine->verticalScrollBar()->maximum());
+    }
+}
+
+void MainForm::syncRunButton() {
+    runButton_->setEnabled(model_.runEnabled);
+}
+
+void MainForm::syncTimer() {
+    // Starting an active QTimer restarts it: a second Run must keep the tick's phase.
+    if (model_.timerEnabled && !timer_->isActive()) {
+        timer_->start();
+    } else if (!model_.timerEnabled && timer_->isActive()) {
+        timer_->stop();
+    }
+}
+
+void MainForm::Form_Load() {
+    core::ResetSimulation(model_);
+    random_->reseedFromClock();
+    syncTimer();
+}
+
+void MainForm::Command1_Click(int index) {
+    if (index == 0) {
+        model_.timerEnabled = true;
+    } else if (index == 1) {
+        core::ResetSimulation(model_);
+        model_.setText(core::Text1(0), "");
+    }
+    syncTimer();
+}
+
+void MainForm::Option1_Click(int index) {
+    model_.Situation = static_cast<std::int16_t>(index);
+    core::ResetSimulation(model_);
+    model_.setText(core::Text1(0), "");
+    syncTimer();
+}
+
+void MainForm::Text1_Change(int /*index*/) {
+    core::CheckInputs(model_);
+    syncRunButton();
+}
+
+void MainForm::Text2_Change(int /*index*/) {
+    core::CheckInputs(model_);
+    syncRunButton();
+}
+
+void MainForm::Timer1_Timer() {
+    // A timeout delivered after the run was stopped is not a tick.
+    if (!model_.timerEnabled) {
+        return;
+    }
+    const auto stop = core::Timer1_Timer(model_, *random_);
+    syncTimer();
+    if (stop) {
+        showStopMessage(*stop);
+    }
+}
+
+void MainForm::showStopMessage(core::StopReason reason) {
+    // Window-modal and non-blocking: the event loop goes on, and Clear starts over.
+    auto* box = new QMessageBox(QMessageBox::Warning, fromUtf8(kTitle),
+                                fromUtf8(core::stopMessage(reason)), QMessageBox::Ok, this);
+    box->setObjectName(QStringLiteral("StopMessage"));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+}
+
+}  // namespace ui

@@ -1,0 +1,55 @@
+#pragma once
+
+// MainForm owns the core model, the random source, every control and the timer Timer1.
+// Qt's signals reach the handlers below, named as the design names them; the handlers call
+// the core, which reads and writes the model. Every model write, the program's or the
+// user's, comes back through the model's change listener: it mirrors the new text into its
+// box, then runs the box's Change handler, which runs CheckInputs. The model is the one
+// source of truth; the widgets only show it.
+
+#include <QWidget>
+#include <array>
+#include <memory>
+
+#include "core/model.hpp"
+#include "core/tick.hpp"
+#include "runtime/random_source.hpp"
+
+class QPushButton;
+class QTimer;
+
+namespace ui {
+
+class MainForm final : public QWidget {
+    Q_OBJECT
+
+  public:
+    explicit MainForm(std::unique_ptr<runtime::RandomSource> random, QWidget* parent = nullptr);
+    ~MainForm() override;
+
+    [[nodiscard]] const core::Model& model() const { return model_; }
+
+    void Form_Load();
+    void Command1_Click(int index);
+    void Option1_Click(int index);
+    void Text1_Change(int index);
+    void Text2_Change(int index);
+    void Timer1_Timer();
+
+  private:
+    void createControls();
+    void connectControls();
+    void showText(core::TextField field);
+    void syncRunButton();
+    void syncTimer();
+    void showStopMessage(core::StopReason reason);
+
+    core::Model model_;
+    std::unique_ptr<runtime::RandomSource> random_;
+    std::array<QWidget*, 3> text1_{};
+    std::array<QWidget*, 3> text2_{};
+    QPushButton* runButton_ = nullptr;
+    QTimer* timer_ = nullptr;
+};
+
+}  // namespace ui
