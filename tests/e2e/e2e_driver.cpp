@@ -1,0 +1,174 @@
+// Drives the real program on an X display: finds its window by caption, checks the client
+// size, presses Run, lets real ticks pass, saves a screenshot and closes the window the way
+// a window manager's close button does. Exits non-zero on the first thing that is wrong.
+
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <X11/extensions/XTest.h>
+
+#include <chrono>
+#include <cstdio>
+#include <fstream>
+#include <memory>
+#include <optional>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "ui/form_texts.hpp"
+
+namespace {
+
+using namespace std::chrono_literals;
+
+struct DisplayCloser {
+    void operator()(Display* display) const { XCloseDisplay(display); }
+};
+using DisplayPtr = std::unique_ptr<Display, DisplayCloser>;
+
+std::string windowName(Display* display, Window window) {
+    const Atom netWmName = XInternAtom(display, "_NET_WM_NAME", False);
+    const Atom utf8 = XInternAtom(display, "UTF8_STRING", False);
+    Atom type = None;
+    int format = 0;
+    unsigned long count = 0;
+    unsigned long remaining = 0;
+    unsigned char* data = nullptr;
+    std::string name;
+    if (XGetWindowProperty(display, window, netWmName, 0, 1024, False, utf8, &type, &format,
+                           &count, &remaining, &data) == Success &&
+        data != nullptr) {
+        name.assign(reinterpret_cast<const char*>(data), count);
+        XFree(data);
+    }
+    return name;
+}
+
+std::optional<Window> findMappedWindow(Display* display, const std::string& caption) {
+    Window root = 0;
+    Window parent = 0;
+    Window* children = nullptr;
+    unsigned int count = 0;
+    std::optional<Window> found;
+    if (XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count) == 0) {
+        return found;
+    }
+    for (unsigned int i = 0; i < count && !found; ++i) {
+        XWindowAttributes attributes;
+        if (XGetWindowAttributes(display, children[i], &attributes) != 0 &&
+            attributes.map_state == IsViewable && windowName(display, children[i]) == caption) {
+            found = children[i];
+        }
+    }
+    XFree(children);
+    return found;
+}
+
+// The pixels of a rectangle of the window, as packed RGB.
+std::vector<unsigned char> grab(Display* display, Window window, int x, int y, int width,
+                                int height) {
+    XImage* image = XGetImage(display, window, x, y, static_cast<unsigned>(width),
+                              static_cast<unsigned>(height), AllPlanes, ZPixmap);
+    std::vector<unsigned char> rgb;
+    if (image == nullptr) {
+        return rgb;
+    }
+    rgb.reserve(static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 3);
+    for (int row = 0; row < height; ++row) {
+        for (int column = 0; column < width; ++column) {
+            const unsigned long pixel = XGetPixel(image, column, row);
+            rgb.push_back(static_cast<unsigned char>((pixel & image->red_mask) >> 16U));
+            rgb.push_back(static_cast<unsigned char>((pixel & image->green_mask) >> 8U));
+            rgb.push_back(static_cast<unsigned char>(pixel & image->blue_mask));
+        }
+    }
+    XDestroyImage(image);
+    return rgb;
+}
+
+bool savePpm(const std::string& path, int width, int height,
+             const std::vector<unsigned char>& rgb) {
+    std::ofstream out(path, std::ios::binary);
+    out << "P6\n" << width << ' ' << height << "\n255\n";
+    out.write(reinterpret_cast<const char*>(rgb.data()), static_cast<std::streamsize>(rgb.size()));
+    return static_cast<bool>(out);
+}
+
+void clickAt(Display* display, Window window, int x, int y) {
+    int rootX = 0;
+    int rootY = 0;
+    Window child = 0;
+    XTranslateCoordinates(display, window, DefaultRootWindow(display), x, y, &rootX, &rootY,
+                          &child);
+    XTestFakeMotionEvent(display, -1, rootX, rootY, 0);
+    XTestFakeButtonEvent(display, 1, True, 0);
+    XTestFakeButtonEvent(display, 1, False, 0);
+    XFlush(display);
+}
+
+void askToClose(Display* display, Window window) {
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = window;
+    event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
+    event.xclient.data.l[1] = CurrentTime;
+    XSendEvent(display, window, False, NoEventMask, &event);
+    XFlush(display);
+}
+
+int fail(const char* what) {
+    std::fprintf(stderr, "e2e: %s\n", what);
+    return 1;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    if (argc != 2) {
+        return fail("usage: e2e_driver SCREENSHOT.ppm");
+    }
+    const DisplayPtr display(XOpenDisplay(nullptr));
+    if (!display) {
+        return fail("no X display");
+    }
+    const std::string caption(ui::kCaption);
+    std::optional<Window> window;
+    for (int attempt = 0; attempt < 100 && !window; ++attempt) {
+        std::this_thread::sleep_for(100ms);
+        window = findMappedWindow(display.get(), caption);
+    }
+    if (!window) {
+        return fail("no window with the program's caption appeared");
+    }
+
+    XWindowAttributes attributes;
+    XGetWindowAttributes(display.get(), *window, &attributes);
+    if (attributes.width != 475 || attributes.height != 356) {
+        std::fprintf(stderr, "e2e: client area is %dx%d\n", attributes.width, attributes.height);
+        return fail("the client area is not 475x356");
+    }
+
+    // The log box, Text1(0), and the middle of the Run button, Command1(0), in pixels.
+    constexpr int kLogX = 8;
+    constexpr int kLogY = 232;
+    constexpr int kLogWidth = 449;
+    constexpr int kLogHeight = 121;
+    std::this_thread::sleep_for(500ms);
+    const auto logBefore = grab(display.get(), *window, kLogX, kLogY, kLogWidth, kLogHeight);
+    clickAt(display.get(), *window, 384, 148);
+    std::this_thread::sleep_for(3500ms);
+    const auto logAfter = grab(display.get(), *window, kLogX, kLogY, kLogWidth, kLogHeight);
+    if (logBefore.empty() || logBefore == logAfter) {
+        return fail("the log did not change after Run and three seconds of ticks");
+    }
+
+    const auto screenshot = grab(display.get(), *window, 0, 0, 475, 356);
+    if (!savePpm(argv[1], 475, 356, screenshot)) {
+        return fail("could not write the screenshot");
+    }
+    askToClose(display.get(), *window);
+    return 0;
+}

@@ -1,0 +1,288 @@
+#include <QAbstractButton>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTimer>
+#include <QtTest>
+#include <memory>
+
+#include "scripted_random.hpp"
+#include "ui/bulgarian_translation.hpp"
+#include "ui/control_factory.hpp"
+#include "ui/form_texts.hpp"
+#include "ui/main_form.hpp"
+
+using testing_support::drawOf;
+using testing_support::ScriptedRandom;
+
+namespace {
+
+QString fromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+class MainFormTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<ui::MainForm> form_;
+    ScriptedRandom* random_ = nullptr;
+
+    void openForm(std::vector<float> draws = {drawOf(50)}) {
+        auto random = std::make_unique<ScriptedRandom>(std::move(draws));
+        random_ = random.get();
+        form_ = std::make_unique<ui::MainForm>(std::move(random));
+        form_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
+    }
+
+    template <typename T = QWidget>
+    T* control(const char* name) {
+        auto* found = form_->findChild<T*>(QString::fromLatin1(name));
+        if (found == nullptr) {
+            qFatal("no control named %s", name);
+        }
+        return found;
+    }
+
+    QLineEdit* box(const char* name) { return control<QLineEdit>(name); }
+    QString logShown() { return control<QPlainTextEdit>("Text1(0)")->toPlainText(); }
+    QTimer* timer() { return control<QTimer>("Timer1"); }
+    void click(const char* name) { QTest::mouseClick(control(name), Qt::LeftButton); }
+    void tick() { QVERIFY(QMetaObject::invokeMethod(timer(), "timeout")); }
+
+    // Replaces a box's text the way a user does: select all, then type.
+    void type(const char* name, const QString& text) {
+        QLineEdit* line = box(name);
+        line->setFocus();
+        line->selectAll();
+        QTest::keyClick(line, Qt::Key_Backspace);
+        QTest::keyClicks(line, text);
+    }
+
+private slots:
+    void cleanup() {
+        form_.reset();
+        random_ = nullptr;
+    }
+
+    void startsIdleWithDefaultsAndHelpText() {
+        openForm();
+        QCOMPARE(form_->objectName(), QStringLiteral("MainForm"));
+        QCOMPARE(form_->windowTitle(), fromUtf8(ui::kCaption));
+        QCOMPARE(form_->size(), QSize(475, 356));
+        QCOMPARE(form_->minimumSize(), form_->maximumSize());
+        QCOMPARE(box("Text2(0)")->text(), QStringLiteral("1"));
+        QCOMPARE(box("Text2(1)")->text(), QStringLiteral("10"));
+        QCOMPARE(box("Text1(2)")->text(), QStringLiteral("100"));
+        QCOMPARE(box("Text2(2)")->text(), QStringLiteral("0"));
+        QCOMPARE(logShown(), ui::displayText(ui::kHelpText));
+        QVERIFY(control<QAbstractButton>("Option1(0)")->isChecked());
+        QVERIFY(!control<QAbstractButton>("Option1(1)")->isChecked());
+        QVERIFY(control("Command1(0)")->isEnabled());
+        QVERIFY(!timer()->isActive());
+        QCOMPARE(timer()->interval(), 1000);
+        QCOMPARE(random_->reseeds(), 1U);
+        QVERIFY(!form_->model().Situation.has_value());
+        auto* saying = control<QPlainTextEdit>("Text1(1)");
+        QVERIFY(!saying->isVisible());
+        QCOMPARE(saying->toPlainText(), ui::displayText(ui::kSaying));
+    }
+
+    void controlsSitAtTheirGeometryWithNamesAndTabOrder() {
+        openForm();
+        QCOMPARE(control("Label1(0)")->geometry(), QRect(64, 0, 305, 25));
+        QCOMPARE(control("Text2(2)")->geometry(), QRect(328, 64, 113, 27));
+        QCOMPARE(control("Command1(1)")->geometry(), QRect(320, 168, 129, 25));
+        QCOMPARE(control("Text1(0)")->geometry(), QRect(8, 232, 449, 121));
+        QVERIFY(control<QPlainTextEdit>("Text1(0)")->isReadOnly());
+        QVERIFY(box("Text2(2)")->isReadOnly());
+        QVERIFY(box("Text2(2)")->font().bold());
+        QCOMPARE(box("Text2(2)")->font().pointSizeF(), 14.25);
+        QCOMPARE(control("Label1(1)")->font().family(), QStringLiteral("Times New Roman"));
+        for (QWidget* widget : form_->findChildren<QWidget*>()) {
+            if (!widget->objectName().isEmpty() && widget->parent() == form_.get()) {
+                QVERIFY2(!widget->accessibleName().isEmpty(), qPrintable(widget->objectName()));
+            }
+        }
+        QCOMPARE(box("Text1(2)")->accessibleName(), QStringLiteral("брой елементи"));
+
+        const QStringList expected = {"Option1(0)", "Text2(0)",    "Text2(1)", "Command1(0)",
+                                      "Command1(1)", "Text1(2)",   "Text2(2)", "Text1(0)"};
+        QStringList chain;
+        QWidget* widget = control("Text1(0)");
+        for (int i = 0; i < expected.size(); ++i) {
+            do {
+                widget = widget->nextInFocusChain();
+            } while (!(widget->focusPolicy() & Qt::TabFocus) || !widget->isVisible());
+            chain << widget->objectName();
+        }
+        // Option1(1) shares a group with Option1(0): Tab reaches the group once.
+        QCOMPARE(chain, expected);
+    }
+
+    void runTicksOncePerTimerSignal() {
+        openForm({drawOf(7), drawOf(100)});
+        click("Command1(0)");
+        QVERIFY(timer()->isActive());
+        tick();
+        tick();
+        QCOMPARE(logShown(), ui::displayText(ui::kHelpText) + "7\n100\n");
+        QCOMPARE(form_->model().TickCount, 2);
+        QCOMPARE(box("Text2(2)")->text(), QStringLiteral("0"));
+    }
+
+    void secondRunKeepsTheTimersPhase() {
+        openForm();
+        click("Command1(0)");
+        QTest::qWait(200);
+        click("Command1(0)");
+        QVERIFY(timer()->isActive());
+        // Restarted, it would again have about 1000 ms to go.
+        QVERIFY(timer()->remainingTime() < 900);
+    }
+
+    void aTimeoutWithoutRunIsNoTick() {
+        openForm();
+        tick();
+        QCOMPARE(form_->model().TickCount, 0);
+        QCOMPARE(random_->draws(), 0U);
+    }
+
+    void clearStopsAndTheNextLogStartsWithTheDemand() {
+        openForm({drawOf(50)});
+        type("Text1(2)", "55");
+        click("Command1(0)");
+        tick();
+        click("Command1(1)");
+        QVERIFY(!timer()->isActive());
+        QCOMPARE(box("Text1(2)")->text(), QStringLiteral("100"));
+        QCOMPARE(logShown(), QString());
+        QCOMPARE(form_->model().TickCount, 0);
+        click("Command1(0)");
+        tick();
+        QCOMPARE(logShown(), QStringLiteral("50\n"));
+    }
+
+    void optionClickSwitchesTheCaseAndResets() {
+        openForm({drawOf(105)});
+        type("Text2(0)", "10");
+        click("Command1(0)");
+        tick();
+        QCOMPARE(box("Text2(2)")->text(), QStringLiteral("100"));
+        click("Option1(1)");
+        QCOMPARE(form_->model().Situation, 1);
+        QVERIFY(!timer()->isActive());
+        QCOMPARE(box("Text2(0)")->text(), QStringLiteral("1"));
+        QCOMPARE(box("Text2(2)")->text(), QStringLiteral("0"));
+        QCOMPARE(logShown(), QString());
+        click("Command1(0)");
+        tick();
+        // Safety margin: 105 Mod 100 is 5, and the percentage is left alone.
+        QCOMPARE(logShown(), QStringLiteral("5\n"));
+        QCOMPARE(box("Text2(2)")->text(), QStringLiteral("0"));
+    }
+
+    void typingIsLimitedAndReachesTheModel() {
+        openForm();
+        type("Text2(0)", "123");
+        QCOMPARE(box("Text2(0)")->text(), QStringLiteral("12"));
+        type("Text1(2)", "12345");
+        QCOMPARE(box("Text1(2)")->text(), QStringLiteral("1234"));
+        QCOMPARE(form_->model().text(core::Text1(2)), "1234");
+        QCOMPARE(box("Text2(1)")->maxLength(), 2);
+        QCOMPARE(box("Text2(2)")->maxLength(), 32767);
+    }
+
+    void typingInTheMiddleKeepsTheCursor() {
+        openForm();
+        QLineEdit* capacity = box("Text1(2)");
+        capacity->setFocus();
+        capacity->setCursorPosition(1);
+        QTest::keyClicks(capacity, "5");
+        QCOMPARE(capacity->text(), QStringLiteral("1500"));
+        QCOMPARE(capacity->cursorPosition(), 2);
+        QCOMPARE(form_->model().text(core::Text1(2)), "1500");
+    }
+
+    void percentageUsesTheUsersSeparator() {
+        // main() below runs the tests under a Bulgarian locale.
+        QCOMPARE(QLocale::system().decimalPoint(), QStringLiteral(","));
+        openForm({drawOf(105), drawOf(1), drawOf(1)});
+        type("Text2(0)", "10");
+        click("Command1(0)");
+        tick();
+        tick();
+        tick();
+        QCOMPARE(box("Text2(2)")->text(), QStringLiteral("33,3333333333333"));
+    }
+
+    void logKeepsTheNewestLineInView() {
+        openForm({drawOf(9)});
+        click("Command1(0)");
+        for (int i = 0; i < 40; ++i) {
+            tick();
+        }
+        auto* log = control<QPlainTextEdit>("Text1(0)");
+        QVERIFY(log->verticalScrollBar()->maximum() > 0);
+        QCOMPARE(log->verticalScrollBar()->value(), log->verticalScrollBar()->maximum());
+        QVERIFY(!log->toPlainText().contains(QChar('\r')));
+    }
+
+    void stopMessageShowsAfterTheTimerIsOffAndClearStartsOver() {
+        openForm();
+        type("Text1(2)", "9E99");
+        click("Command1(0)");
+        tick();
+        QVERIFY(!timer()->isActive());
+        auto* message = form_->findChild<QMessageBox*>(QStringLiteral("StopMessage"));
+        QVERIFY(message != nullptr);
+        QVERIFY(message->isVisible());
+        QCOMPARE(message->text(), fromUtf8(core::stopMessage(core::StopReason::NoDemandPossible)));
+        QCOMPARE(form_->model().TickCount, 0);
+        QCOMPARE(logShown(), ui::displayText(ui::kHelpText));
+        message->close();
+
+        click("Command1(1)");
+        click("Command1(0)");
+        tick();
+        QCOMPARE(logShown(), QStringLiteral("50\n"));
+    }
+
+    void overloadLimitStopsWithItsMessage() {
+        openForm({drawOf(3)});
+        type("Text1(2)", "-5");
+        click("Command1(0)");
+        while (timer()->isActive()) {
+            tick();
+        }
+        QCOMPARE(form_->model().OverloadCount, 32767);
+        auto* message = form_->findChild<QMessageBox*>(QStringLiteral("StopMessage"));
+        QVERIFY(message != nullptr);
+        QCOMPARE(message->text(),
+                 fromUtf8(core::stopMessage(core::StopReason::OverloadLimitReached)));
+        QCOMPARE(box("Text2(2)")->text(), QStringLiteral("100"));
+    }
+
+    void qtTextsAreBulgarian() {
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"),
+                 QStringLiteral("Отказ"));
+    }
+};
+
+int main(int argc, char* argv[]) {
+    // The percentage must follow the user's separator; Bulgarian writes a comma.
+    qputenv("LC_ALL", "bg_BG.UTF-8");
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    ui::installBulgarianTranslation(application);
+    MainFormTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "main_form_test.moc"
