@@ -9,6 +9,7 @@ cmake -S . -B build -DBUILD_TESTING=OFF -DOVERSELLING_BUILD_BENCHMARKS=OFF >/dev
 cmake --build build --parallel "$(nproc)" --target overselling
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+    install_missing xvfb xauth
     echo "There is no display to open the window on. Without a desktop, run it as:" >&2
     echo "    xvfb-run -a ./run.sh" >&2
     exit 1
