@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Installs the build into a scratch prefix and validates what a desktop needs from it, then
+# builds the .deb and checks its contents and dependencies.
+# Usage: check_package.sh BUILD_DIR
+set -euo pipefail
+build=$1
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+
+cmake --install "$build" --prefix "$scratch/usr" >/dev/null
+desktop-file-validate "$scratch/usr/share/applications/org.example.overselling.desktop"
+appstreamcli validate --no-net --explain \
+    "$scratch/usr/share/metainfo/org.example.overselling.metainfo.xml"
+
+cpack --config "$build/CPackConfig.cmake" -B "$scratch/deb" >/dev/null
+deb=$(ls "$scratch"/deb/overselling_*.deb)
+contents=$(dpkg-deb -c "$deb")
+for path in ./usr/bin/overselling \
+    ./usr/share/applications/org.example.overselling.desktop \
+    ./usr/share/metainfo/org.example.overselling.metainfo.xml \
+    ./usr/share/icons/hicolor/32x32/apps/org.example.overselling.png; do
+    if ! grep -q " $path\$" <<<"$contents"; then
+        echo "package lacks $path" >&2
+        exit 1
+    fi
+done
+depends=$(dpkg-deb -f "$deb" Depends)
+for package in libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins fonts-liberation2 \
+    qt6-translations-l10n; do
+    if ! grep -qE "(^|, )$package( |,|\$)" <<<"$depends"; then
+        echo "package does not depend on $package: $depends" >&2
+        exit 1
+    fi
+done
+echo "installed files validate; $(basename "$deb") holds them and depends on: $depends"
