@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test: first the whole program, then the
-# runtime and core tests again under AddressSanitizer and UndefinedBehaviorSanitizer.
+# runtime and core tests again under AddressSanitizer and UndefinedBehaviorSanitizer, then
+# the fuzzers for a bounded time, then clang-tidy and clang-format.
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/packages.sh
@@ -17,3 +18,10 @@ cmake -S . -B build-sanitize -DOVERSELLING_SANITIZE=ON -DOVERSELLING_BUILD_UI=OF
 cmake --build build-sanitize --parallel "$jobs"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     ctest --test-dir build-sanitize --output-on-failure --parallel "$jobs"
+
+# Bad input found by a machine: libFuzzer on the number reader and the tick, time-bounded.
+CXX=clang++ cmake -S . -B build-fuzz -DOVERSELLING_FUZZ=ON >/dev/null
+cmake --build build-fuzz --parallel "$jobs"
+ctest --test-dir build-fuzz --output-on-failure --parallel "$jobs"
+
+bash scripts/static_checks.sh build

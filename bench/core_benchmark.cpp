@@ -35,7 +35,7 @@ void BM_Tick(benchmark::State& state) {
 }
 BENCHMARK(BM_Tick);
 
-void BM_NumberFromText(benchmark::State& state, std::string text) {
+void BM_NumberFromText(benchmark::State& state, const std::string& text) {
     for (auto _ : state) {
         benchmark::DoNotOptimize(runtime::numberFromText(text));
     }

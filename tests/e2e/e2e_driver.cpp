@@ -36,8 +36,8 @@ std::string windowName(Display* display, Window window) {
     unsigned long remaining = 0;
     unsigned char* data = nullptr;
     std::string name;
-    if (XGetWindowProperty(display, window, netWmName, 0, 1024, False, utf8, &type, &format,
-                           &count, &remaining, &data) == Success &&
+    if (XGetWindowProperty(display, window, netWmName, 0, 1024, False, utf8, &type, &format, &count,
+                           &remaining, &data) == Success &&
         data != nullptr) {
         name.assign(reinterpret_cast<const char*>(data), count);
         XFree(data);

@@ -1,3 +1,5 @@
+#include "ui/main_form.hpp"
+
 #include <QAbstractButton>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -13,7 +15,6 @@
 #include "ui/bulgarian_translation.hpp"
 #include "ui/control_factory.hpp"
 #include "ui/form_texts.hpp"
-#include "ui/main_form.hpp"
 
 using testing_support::drawOf;
 using testing_support::ScriptedRandom;
@@ -29,7 +30,7 @@ QString fromUtf8(std::string_view text) {
 class MainFormTest : public QObject {
     Q_OBJECT
 
-private:
+  private:
     std::unique_ptr<ui::MainForm> form_;
     ScriptedRandom* random_ = nullptr;
 
@@ -65,7 +66,7 @@ private:
         QTest::keyClicks(line, text);
     }
 
-private slots:
+  private slots:
     void cleanup() {
         form_.reset();
         random_ = nullptr;
@@ -112,8 +113,8 @@ private slots:
         }
         QCOMPARE(box("Text1(2)")->accessibleName(), QStringLiteral("брой елементи"));
 
-        const QStringList expected = {"Option1(0)", "Text2(0)",    "Text2(1)", "Command1(0)",
-                                      "Command1(1)", "Text1(2)",   "Text2(2)", "Text1(0)"};
+        const QStringList expected = {"Option1(0)",  "Text2(0)", "Text2(1)", "Command1(0)",
+                                      "Command1(1)", "Text1(2)", "Text2(2)", "Text1(0)"};
         QStringList chain;
         QWidget* widget = control("Text1(0)");
         for (int i = 0; i < expected.size(); ++i) {
@@ -270,8 +271,7 @@ private slots:
     }
 
     void qtTextsAreBulgarian() {
-        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"),
-                 QStringLiteral("Отказ"));
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Отказ"));
     }
 };
 
