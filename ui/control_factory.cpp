@@ -43,6 +43,8 @@ QWidget* createMultiLineTextBox(const ControlSpec& spec, QWidget* form) {
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     box->setReadOnly(spec.readOnly);
+    // Only the program writes here; an undo history would grow with every appended line.
+    box->setUndoRedoEnabled(false);
     // Read-only, but a keyboard user can still move through it and select to copy.
     box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     return box;

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QTextCursor>
 #include <QTimer>
 
 #include "core/check_inputs.hpp"
@@ -129,10 +130,25 @@ void MainForm::showText(core::TextField field) {
             line->setText(shown);
         }
     } else if (auto* multiLine = qobject_cast<QPlainTextEdit*>(box)) {
-        multiLine->setPlainText(displayText(text));
-        // Keep the newest line in view, so a user watching the ticks need not scroll.
-        multiLine->verticalScrollBar()->setValue(multiLine->verticalScrollBar()->maximum());
+        showMultiLineText(multiLine, text, shownMultiLine_.at(field.index));
     }
+}
+
+void MainForm::showMultiLineText(QPlainTextEdit* box, const std::string& text, std::string& shown) {
+    // The log mostly grows at its end: laying out only the new tail keeps a tick cheap. A CR
+    // at the end of what is shown could pair with an LF in the tail, so that case is redone.
+    const bool appended = !shown.empty() && shown.back() != '\r' && text.size() > shown.size() &&
+                          text.starts_with(shown);
+    if (appended) {
+        QTextCursor end(box->document());
+        end.movePosition(QTextCursor::End);
+        end.insertText(displayText(std::string_view(text).substr(shown.size())));
+    } else {
+        box->setPlainText(displayText(text));
+    }
+    shown = text;
+    // Keep the newest line in view, so a user watching the ticks need not scroll.
+    box->verticalScrollBar()->setValue(box->verticalScrollBar()->maximum());
 }
 
 void MainForm::syncRunButton() {

@@ -10,11 +10,13 @@
 #include <QWidget>
 #include <array>
 #include <memory>
+#include <string>
 
 #include "core/model.hpp"
 #include "core/tick.hpp"
 #include "runtime/random_source.hpp"
 
+class QPlainTextEdit;
 class QPushButton;
 class QTimer;
 
@@ -40,6 +42,7 @@ class MainForm final : public QWidget {
     void createControls();
     void connectControls();
     void showText(core::TextField field);
+    void showMultiLineText(QPlainTextEdit* box, const std::string& text, std::string& shown);
     void syncRunButton();
     void syncTimer();
     void showStopMessage(core::StopReason reason);
@@ -48,6 +51,8 @@ class MainForm final : public QWidget {
     std::unique_ptr<runtime::RandomSource> random_;
     std::array<QWidget*, 3> text1_{};
     std::array<QWidget*, 3> text2_{};
+    // What the multi-line boxes Text1(0) and Text1(1) show, as model text.
+    std::array<std::string, 2> shownMultiLine_;
     QPushButton* runButton_ = nullptr;
     QTimer* timer_ = nullptr;
 };

@@ -255,21 +255,6 @@ class MainFormTest : public QObject {
         QCOMPARE(logShown(), QStringLiteral("50\n"));
     }
 
-    void overloadLimitStopsWithItsMessage() {
-        openForm({drawOf(3)});
-        type("Text1(2)", "-5");
-        click("Command1(0)");
-        while (timer()->isActive()) {
-            tick();
-        }
-        QCOMPARE(form_->model().OverloadCount, 32767);
-        auto* message = form_->findChild<QMessageBox*>(QStringLiteral("StopMessage"));
-        QVERIFY(message != nullptr);
-        QCOMPARE(message->text(),
-                 fromUtf8(core::stopMessage(core::StopReason::OverloadLimitReached)));
-        QCOMPARE(box("Text2(2)")->text(), QStringLiteral("100"));
-    }
-
     void qtTextsAreBulgarian() {
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Отказ"));
     }

@@ -1,0 +1,159 @@
+// Drives the real window, offscreen, through 200,000 ticks by the timer's signal, switching
+// the case and pressing Clear now and then, and checks that nothing is lost or corrupted:
+// the log stays bounded, the counters and the percentage agree with what was drawn, and the
+// resident memory does not grow.
+
+#include <unistd.h>
+
+#include <QAbstractButton>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QTimer>
+#include <QtTest>
+#include <cmath>
+#include <fstream>
+#include <memory>
+
+#include "runtime/number_text.hpp"
+#include "scripted_random.hpp"
+#include "ui/main_form.hpp"
+
+namespace {
+
+// Real draws, remembered so the test can work out what each tick had to do.
+class RecordingRandom final : public runtime::RandomSource {
+  public:
+    float next() override {
+        last_ = inner_.next();
+        return last_;
+    }
+    void reseedFromClock() override { inner_.reseedFromClock(); }
+    [[nodiscard]] float last() const { return last_; }
+
+  private:
+    runtime::ClockSeededRandom inner_;
+    float last_ = 0;
+};
+
+long residentBytes() {
+    std::ifstream statm("/proc/self/statm");
+    long pages = 0;
+    long resident = 0;
+    statm >> pages >> resident;
+    return resident * sysconf(_SC_PAGESIZE);
+}
+
+QString fromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+class SoakTest : public QObject {
+    Q_OBJECT
+
+  private:
+    std::unique_ptr<ui::MainForm> form_;
+
+    template <typename T = QWidget>
+    T* control(const char* name) {
+        return form_->findChild<T*>(QString::fromLatin1(name));
+    }
+    void click(const char* name) { QTest::mouseClick(control(name), Qt::LeftButton); }
+    // As in the running program, the event loop runs between ticks: what a tick posts (scroll
+    // bar range changes, repaints) is handled before the next one.
+    void tick() {
+        QMetaObject::invokeMethod(control<QTimer>("Timer1"), "timeout");
+        QCoreApplication::sendPostedEvents();
+    }
+    void type(const char* name, const QString& text) {
+        auto* line = control<QLineEdit>(name);
+        line->selectAll();
+        QTest::keyClick(line, Qt::Key_Backspace);
+        QTest::keyClicks(line, text);
+    }
+
+  private slots:
+    void cleanup() { form_.reset(); }
+
+    void twoHundredThousandTicksLoseNothing() {
+        auto random = std::make_unique<RecordingRandom>();
+        RecordingRandom* draws = random.get();
+        form_ = std::make_unique<ui::MainForm>(std::move(random));
+        form_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
+        const core::Model& model = form_->model();
+        auto* log = control<QPlainTextEdit>("Text1(0)");
+        auto* percentage = control<QLineEdit>("Text2(2)");
+
+        constexpr int kTicks = 200'000;
+        bool overselling = true;
+        std::int64_t ticks = 0;
+        int overloads = 0;
+        long residentAfterWarmUp = 0;
+        for (int i = 0; i < kTicks; ++i) {
+            if (i % 5000 == 0) {
+                if (i % 20000 == 0) {
+                    overselling = !overselling || i == 0;
+                    click(overselling ? "Option1(0)" : "Option1(1)");
+                } else {
+                    click("Command1(1)");
+                }
+                type("Text2(0)", "10");
+                click("Command1(0)");
+                ticks = 0;
+                overloads = 0;
+            }
+            tick();
+            ++ticks;
+            const int ceiling = overselling ? 110 : 100;
+            const auto rawDraw = static_cast<float>(draws->last() * 10000.0F);
+            const int demand = static_cast<int>(std::nearbyint(rawDraw)) % ceiling;
+            overloads += demand > 100 ? 1 : 0;
+            QCOMPARE(model.TickCount, ticks);
+            QCOMPARE(int{model.OverloadCount}, overloads);
+
+            if (i % 997 == 0) {
+                const QString lastLine = log->toPlainText().section('\n', -2, -2);
+                QCOMPARE(lastLine, (demand > 100 ? QStringLiteral("Претоварване ") : QString()) +
+                                       QString::number(demand));
+                const double share = ticks == 0 ? 0 : overloads / double(ticks) * 100;
+                QCOMPARE(percentage->text(),
+                         fromUtf8(runtime::textOfDouble(share, model.decimalSeparator())));
+                // Header or help text, then at most a hundred lines, then the empty last line.
+                QVERIFY(log->blockCount() <= 1 + 100 + 1 + 3);
+            }
+            if (i == 1000) {
+                residentAfterWarmUp = residentBytes();
+            }
+        }
+        const long growth = residentBytes() - residentAfterWarmUp;
+        qInfo("resident memory grew by %ld KiB over %d ticks", growth / 1024, kTicks);
+        QVERIFY(growth < 2L * 1024 * 1024);
+    }
+
+    void negativeCapacityFillsTheOverloadCounterAndStops() {
+        form_ = std::make_unique<ui::MainForm>(
+            std::make_unique<testing_support::ScriptedRandom>(std::vector<float>{0.5F}));
+        type("Text1(2)", "-5");
+        click("Command1(0)");
+        auto* timer = control<QTimer>("Timer1");
+        int ticks = 0;
+        while (timer->isActive() && ticks < 40000) {
+            tick();
+            ++ticks;
+        }
+        QVERIFY(!timer->isActive());
+        QCOMPARE(form_->model().OverloadCount, 32767);
+        QCOMPARE(form_->model().TickCount, 32767);
+        auto* message = form_->findChild<QMessageBox*>(QStringLiteral("StopMessage"));
+        QVERIFY(message != nullptr);
+        QCOMPARE(message->text(),
+                 fromUtf8(core::stopMessage(core::StopReason::OverloadLimitReached)));
+        QCOMPARE(control<QLineEdit>("Text2(2)")->text(), QStringLiteral("100"));
+    }
+};
+
+QTEST_MAIN(SoakTest)
+#include "soak_test.moc"
