@@ -1,0 +1,13 @@
+// The yardstick for start-up: a Qt window of the program's size with nothing in it.
+
+#include <QApplication>
+#include <QWidget>
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    QWidget window;
+    window.setWindowTitle(QStringLiteral("bare"));
+    window.setFixedSize(475, 356);
+    window.show();
+    return QApplication::exec();
+}
