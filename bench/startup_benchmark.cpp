@@ -18,14 +18,13 @@
 #include <string>
 #include <vector>
 
+#include "x11_window.hpp"
+
 namespace {
 
+using testing_support::askToClose;
+using testing_support::DisplayPtr;
 using Clock = std::chrono::steady_clock;
-
-struct DisplayCloser {
-    void operator()(Display* display) const { XCloseDisplay(display); }
-};
-using DisplayPtr = std::unique_ptr<Display, DisplayCloser>;
 
 struct Sample {
     double milliseconds;
@@ -50,18 +49,6 @@ std::optional<Window> waitForMap(Display* display, Clock::time_point deadline) {
         select(fd + 1, &readable, nullptr, nullptr, &wait);
     }
     return std::nullopt;
-}
-
-void askToClose(Display* display, Window window) {
-    XEvent event{};
-    event.xclient.type = ClientMessage;
-    event.xclient.window = window;
-    event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
-    event.xclient.format = 32;
-    event.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
-    event.xclient.data.l[1] = CurrentTime;
-    XSendEvent(display, window, False, NoEventMask, &event);
-    XFlush(display);
 }
 
 std::optional<Sample> measure(Display* display, const char* program) {

@@ -21,28 +21,28 @@ void paintBackground(QWidget* widget, ControlKind kind, QRgb colour) {
     widget->setAutoFillBackground(kind != ControlKind::CommandButton);
 }
 
-QWidget* createLabel(const ControlSpec& spec, QWidget* form) {
-    auto* label = new QLabel(fromUtf8(spec.text), form);
+QWidget* createLabel(const ControlDesign& design, QWidget* form) {
+    auto* label = new QLabel(fromUtf8(design.text), form);
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     return label;
 }
 
-QWidget* createTextBox(const ControlSpec& spec, QWidget* form) {
-    auto* box = new QLineEdit(fromUtf8(spec.text), form);
+QWidget* createTextBox(const ControlDesign& design, QWidget* form) {
+    auto* box = new QLineEdit(fromUtf8(design.text), form);
     box->setAlignment(Qt::AlignCenter);
-    box->setReadOnly(spec.readOnly);
-    if (spec.maxLength > 0) {
-        box->setMaxLength(spec.maxLength);
+    box->setReadOnly(design.readOnly);
+    if (design.maxLength > 0) {
+        box->setMaxLength(design.maxLength);
     }
     return box;
 }
 
-QWidget* createMultiLineTextBox(const ControlSpec& spec, QWidget* form) {
-    auto* box = new QPlainTextEdit(displayText(spec.text), form);
+QWidget* createMultiLineTextBox(const ControlDesign& design, QWidget* form) {
+    auto* box = new QPlainTextEdit(displayText(design.text), form);
     box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    box->setReadOnly(spec.readOnly);
+    box->setReadOnly(design.readOnly);
     // Only the program writes here; an undo history would grow with every appended line.
     box->setUndoRedoEnabled(false);
     // Read-only, but a keyboard user can still move through it and select to copy.
@@ -58,41 +58,41 @@ QString displayText(std::string_view modelText) {
     return text;
 }
 
-QWidget* createControl(const ControlSpec& spec, QWidget* form) {
+QWidget* createControl(const ControlDesign& design, QWidget* form) {
     QWidget* control = nullptr;
-    switch (spec.kind) {
+    switch (design.kind) {
         case ControlKind::Label:
-            control = createLabel(spec, form);
+            control = createLabel(design, form);
             break;
         case ControlKind::OptionButton:
-            control = new QRadioButton(fromUtf8(spec.text), form);
+            control = new QRadioButton(fromUtf8(design.text), form);
             break;
         case ControlKind::CommandButton:
-            control = new QPushButton(fromUtf8(spec.text), form);
+            control = new QPushButton(fromUtf8(design.text), form);
             break;
         case ControlKind::TextBox:
-            control = createTextBox(spec, form);
+            control = createTextBox(design, form);
             break;
         case ControlKind::MultiLineTextBox:
-            control = createMultiLineTextBox(spec, form);
+            control = createMultiLineTextBox(design, form);
             break;
     }
     // Set on each control: a platform theme's font for a class of widget outranks the
     // font the form passes down.
     QFont font = form->font();
-    if (spec.largeBoldFont) {
+    if (design.largeBoldFont) {
         font.setPointSizeF(14.25);
         font.setBold(true);
     }
     control->setFont(font);
-    control->setObjectName(fromUtf8(spec.name));
-    control->setGeometry(pixelRect(spec));
-    if (spec.backColour) {
-        paintBackground(control, spec.kind, *spec.backColour);
+    control->setObjectName(fromUtf8(design.name));
+    control->setGeometry(pixelRect(design));
+    if (design.backColour) {
+        paintBackground(control, design.kind, *design.backColour);
     }
     control->setAccessibleName(
-        fromUtf8(spec.accessibleName.empty() ? spec.text : spec.accessibleName));
-    if (!spec.visible) {
+        fromUtf8(design.accessibleName.empty() ? design.text : design.accessibleName));
+    if (!design.visible) {
         control->hide();
     }
     return control;

@@ -8,7 +8,7 @@ namespace ui {
 
 // Makes one control of the table as a child of the form: geometry, colours, font, text and
 // the box settings. Wiring is the form's job.
-QWidget* createControl(const ControlSpec& spec, QWidget* form);
+QWidget* createControl(const ControlDesign& design, QWidget* form);
 
 // The text a box shows for a model text: Qt breaks lines at LF, the model at CR LF.
 QString displayText(std::string_view modelText);

@@ -19,7 +19,7 @@ struct Twips {
     int height;
 };
 
-struct ControlSpec {
+struct ControlDesign {
     std::string_view name;
     ControlKind kind;
     Twips twips;
@@ -42,10 +42,10 @@ inline constexpr int kClientHeightTwips = 5340;
 constexpr int pixelsFromTwips(int twips) {
     return twips / kTwipsPerPixel;
 }
-QRect pixelRect(const ControlSpec& spec);
+QRect pixelRect(const ControlDesign& design);
 
 // The controls in creation order; the focusable ones in tab order are listed apart.
-std::span<const ControlSpec> controlTable();
+std::span<const ControlDesign> controlTable();
 std::span<const std::string_view> tabOrder();
 
 }  // namespace ui

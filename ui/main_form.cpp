@@ -70,8 +70,8 @@ MainForm::MainForm(std::unique_ptr<runtime::RandomSource> random, QWidget* paren
 MainForm::~MainForm() = default;
 
 void MainForm::createControls() {
-    for (const ControlSpec& spec : controlTable()) {
-        createControl(spec, this);
+    for (const ControlDesign& design : controlTable()) {
+        createControl(design, this);
     }
     for (int i = 0; i < 3; ++i) {
         text1_.at(i) = findChild<QWidget*>(indexedName("Text1", i));

@@ -17,15 +17,13 @@
 #include <vector>
 
 #include "ui/form_texts.hpp"
+#include "x11_window.hpp"
 
 namespace {
 
+using testing_support::askToClose;
+using testing_support::DisplayPtr;
 using namespace std::chrono_literals;
-
-struct DisplayCloser {
-    void operator()(Display* display) const { XCloseDisplay(display); }
-};
-using DisplayPtr = std::unique_ptr<Display, DisplayCloser>;
 
 std::string windowName(Display* display, Window window) {
     const Atom netWmName = XInternAtom(display, "_NET_WM_NAME", False);
@@ -104,18 +102,6 @@ void clickAt(Display* display, Window window, int x, int y) {
     XTestFakeMotionEvent(display, -1, rootX, rootY, 0);
     XTestFakeButtonEvent(display, 1, True, 0);
     XTestFakeButtonEvent(display, 1, False, 0);
-    XFlush(display);
-}
-
-void askToClose(Display* display, Window window) {
-    XEvent event{};
-    event.xclient.type = ClientMessage;
-    event.xclient.window = window;
-    event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
-    event.xclient.format = 32;
-    event.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
-    event.xclient.data.l[1] = CurrentTime;
-    XSendEvent(display, window, False, NoEventMask, &event);
     XFlush(display);
 }
 

@@ -11,27 +11,20 @@
 #include <QtTest>
 #include <memory>
 
+#include "form_driver.hpp"
 #include "scripted_random.hpp"
 #include "ui/bulgarian_translation.hpp"
 #include "ui/control_factory.hpp"
 #include "ui/form_texts.hpp"
 
 using testing_support::drawOf;
+using testing_support::fromUtf8;
 using testing_support::ScriptedRandom;
 
-namespace {
-
-QString fromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-}  // namespace
-
-class MainFormTest : public QObject {
+class MainFormTest : public QObject, protected testing_support::FormDriver {
     Q_OBJECT
 
   private:
-    std::unique_ptr<ui::MainForm> form_;
     ScriptedRandom* random_ = nullptr;
 
     void openForm(std::vector<float> draws = {drawOf(50)}) {
@@ -42,29 +35,8 @@ class MainFormTest : public QObject {
         QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
     }
 
-    template <typename T = QWidget>
-    T* control(const char* name) {
-        auto* found = form_->findChild<T*>(QString::fromLatin1(name));
-        if (found == nullptr) {
-            qFatal("no control named %s", name);
-        }
-        return found;
-    }
-
-    QLineEdit* box(const char* name) { return control<QLineEdit>(name); }
     QString logShown() { return control<QPlainTextEdit>("Text1(0)")->toPlainText(); }
-    QTimer* timer() { return control<QTimer>("Timer1"); }
-    void click(const char* name) { QTest::mouseClick(control(name), Qt::LeftButton); }
-    void tick() { QVERIFY(QMetaObject::invokeMethod(timer(), "timeout")); }
-
-    // Replaces a box's text the way a user does: select all, then type.
-    void type(const char* name, const QString& text) {
-        QLineEdit* line = box(name);
-        line->setFocus();
-        line->selectAll();
-        QTest::keyClick(line, Qt::Key_Backspace);
-        QTest::keyClicks(line, text);
-    }
+    void tick() { QVERIFY(emitTimeout()); }
 
   private slots:
     void cleanup() {

@@ -15,11 +15,14 @@
 #include <fstream>
 #include <memory>
 
+#include "form_driver.hpp"
 #include "runtime/number_text.hpp"
 #include "scripted_random.hpp"
 #include "ui/main_form.hpp"
 
 namespace {
+
+using testing_support::fromUtf8;
 
 // Real draws, remembered so the test can work out what each tick had to do.
 class RecordingRandom final : public runtime::RandomSource {
@@ -44,34 +47,17 @@ long residentBytes() {
     return resident * sysconf(_SC_PAGESIZE);
 }
 
-QString fromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 }  // namespace
 
-class SoakTest : public QObject {
+class SoakTest : public QObject, protected testing_support::FormDriver {
     Q_OBJECT
 
   private:
-    std::unique_ptr<ui::MainForm> form_;
-
-    template <typename T = QWidget>
-    T* control(const char* name) {
-        return form_->findChild<T*>(QString::fromLatin1(name));
-    }
-    void click(const char* name) { QTest::mouseClick(control(name), Qt::LeftButton); }
     // As in the running program, the event loop runs between ticks: what a tick posts (scroll
     // bar range changes, repaints) is handled before the next one.
     void tick() {
-        QMetaObject::invokeMethod(control<QTimer>("Timer1"), "timeout");
+        QVERIFY(emitTimeout());
         QCoreApplication::sendPostedEvents();
-    }
-    void type(const char* name, const QString& text) {
-        auto* line = control<QLineEdit>(name);
-        line->selectAll();
-        QTest::keyClick(line, Qt::Key_Backspace);
-        QTest::keyClicks(line, text);
     }
 
   private slots:
