@@ -6,12 +6,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "ui/qt_text.hpp"
+
 namespace ui {
 namespace {
-
-QString fromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // Labels and option buttons fill their whole rectangle; a button colours its face only.
 void paintBackground(QWidget* widget, ControlKind kind, QRgb colour) {
@@ -22,13 +20,13 @@ void paintBackground(QWidget* widget, ControlKind kind, QRgb colour) {
 }
 
 QWidget* createLabel(const ControlDesign& design, QWidget* form) {
-    auto* label = new QLabel(fromUtf8(design.text), form);
+    auto* label = new QLabel(toQString(design.text), form);
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     return label;
 }
 
 QWidget* createTextBox(const ControlDesign& design, QWidget* form) {
-    auto* box = new QLineEdit(fromUtf8(design.text), form);
+    auto* box = new QLineEdit(toQString(design.text), form);
     box->setAlignment(Qt::AlignCenter);
     box->setReadOnly(design.readOnly);
     if (design.maxLength > 0) {
@@ -53,7 +51,7 @@ QWidget* createMultiLineTextBox(const ControlDesign& design, QWidget* form) {
 }  // namespace
 
 QString displayText(std::string_view modelText) {
-    QString text = fromUtf8(modelText);
+    QString text = toQString(modelText);
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     return text;
 }
@@ -65,10 +63,10 @@ QWidget* createControl(const ControlDesign& design, QWidget* form) {
             control = createLabel(design, form);
             break;
         case ControlKind::OptionButton:
-            control = new QRadioButton(fromUtf8(design.text), form);
+            control = new QRadioButton(toQString(design.text), form);
             break;
         case ControlKind::CommandButton:
-            control = new QPushButton(fromUtf8(design.text), form);
+            control = new QPushButton(toQString(design.text), form);
             break;
         case ControlKind::TextBox:
             control = createTextBox(design, form);
@@ -85,13 +83,13 @@ QWidget* createControl(const ControlDesign& design, QWidget* form) {
         font.setBold(true);
     }
     control->setFont(font);
-    control->setObjectName(fromUtf8(design.name));
+    control->setObjectName(toQString(design.name));
     control->setGeometry(pixelRect(design));
     if (design.backColour) {
         paintBackground(control, design.kind, *design.backColour);
     }
     control->setAccessibleName(
-        fromUtf8(design.accessibleName.empty() ? design.text : design.accessibleName));
+        toQString(design.accessibleName.empty() ? design.text : design.accessibleName));
     if (!design.visible) {
         control->hide();
     }

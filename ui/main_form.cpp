@@ -18,15 +18,18 @@
 #include "ui/control_factory.hpp"
 #include "ui/control_table.hpp"
 #include "ui/form_texts.hpp"
+#include "ui/qt_text.hpp"
+
+// The icon is compiled into the ui library; nothing else would keep the linker from dropping
+// it, and Q_INIT_RESOURCE must stand outside any namespace.
+static void initResources() {
+    Q_INIT_RESOURCE(resources);
+}
 
 namespace ui {
 namespace {
 
 constexpr int kTickMilliseconds = 1000;
-
-QString fromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QString indexedName(const char* array, int index) {
     return QStringLiteral("%1(%2)").arg(QLatin1String(array)).arg(index);
@@ -38,8 +41,9 @@ MainForm::MainForm(std::unique_ptr<runtime::RandomSource> random, QWidget* paren
     : QWidget(parent),
       model_(QLocale::system().decimalPoint().toStdString()),
       random_(std::move(random)) {
+    initResources();
     setObjectName(QStringLiteral("MainForm"));
-    setWindowTitle(fromUtf8(kCaption));
+    setWindowTitle(toQString(kCaption));
     setWindowIcon(QIcon(QStringLiteral(":/icons/overselling.png")));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -79,7 +83,7 @@ void MainForm::createControls() {
     }
     QWidget* previous = nullptr;
     for (const std::string_view name : tabOrder()) {
-        auto* control = findChild<QWidget*>(fromUtf8(name));
+        auto* control = findChild<QWidget*>(toQString(name));
         if (previous != nullptr) {
             setTabOrder(previous, control);
         }
@@ -124,7 +128,7 @@ void MainForm::showText(core::TextField field) {
     QWidget* box = (field.array == core::TextArray::Text1 ? text1_ : text2_).at(field.index);
     const std::string& text = model_.text(field);
     if (auto* line = qobject_cast<QLineEdit*>(box)) {
-        const QString shown = fromUtf8(text);
+        const QString shown = toQString(text);
         // Setting an equal text would move the cursor while the user types.
         if (line->text() != shown) {
             line->setText(shown);
@@ -211,8 +215,8 @@ void MainForm::Timer1_Timer() {
 
 void MainForm::showStopMessage(core::StopReason reason) {
     // Window-modal and non-blocking: the event loop goes on, and Clear starts over.
-    auto* box = new QMessageBox(QMessageBox::Warning, fromUtf8(kTitle),
-                                fromUtf8(core::stopMessage(reason)), QMessageBox::Ok, this);
+    auto* box = new QMessageBox(QMessageBox::Warning, toQString(kTitle),
+                                toQString(core::stopMessage(reason)), QMessageBox::Ok, this);
     box->setObjectName(QStringLiteral("StopMessage"));
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->open();

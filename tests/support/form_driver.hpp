@@ -4,15 +4,13 @@
 #include <QTimer>
 #include <QtTest>
 #include <memory>
-#include <string_view>
 
 #include "ui/main_form.hpp"
+#include "ui/qt_text.hpp"
 
 namespace testing_support {
 
-inline QString fromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
+using ui::toQString;
 
 // Works the window as a user and its timer would, finding controls by their object names.
 class FormDriver {

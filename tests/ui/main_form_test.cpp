@@ -18,8 +18,8 @@
 #include "ui/form_texts.hpp"
 
 using testing_support::drawOf;
-using testing_support::fromUtf8;
 using testing_support::ScriptedRandom;
+using testing_support::toQString;
 
 class MainFormTest : public QObject, protected testing_support::FormDriver {
     Q_OBJECT
@@ -47,8 +47,10 @@ class MainFormTest : public QObject, protected testing_support::FormDriver {
     void startsIdleWithDefaultsAndHelpText() {
         openForm();
         QCOMPARE(form_->objectName(), QStringLiteral("MainForm"));
-        QCOMPARE(form_->windowTitle(), fromUtf8(ui::kCaption));
+        QCOMPARE(form_->windowTitle(), toQString(ui::kCaption));
         QCOMPARE(form_->size(), QSize(475, 356));
+        QVERIFY(QFile::exists(QStringLiteral(":/icons/overselling.png")));
+        QCOMPARE(form_->windowIcon().availableSizes(), QList<QSize>{QSize(32, 32)});
         QCOMPARE(form_->minimumSize(), form_->maximumSize());
         QCOMPARE(box("Text2(0)")->text(), QStringLiteral("1"));
         QCOMPARE(box("Text2(1)")->text(), QStringLiteral("10"));
@@ -216,7 +218,7 @@ class MainFormTest : public QObject, protected testing_support::FormDriver {
         auto* message = form_->findChild<QMessageBox*>(QStringLiteral("StopMessage"));
         QVERIFY(message != nullptr);
         QVERIFY(message->isVisible());
-        QCOMPARE(message->text(), fromUtf8(core::stopMessage(core::StopReason::NoDemandPossible)));
+        QCOMPARE(message->text(), toQString(core::stopMessage(core::StopReason::NoDemandPossible)));
         QCOMPARE(form_->model().TickCount, 0);
         QCOMPARE(logShown(), ui::displayText(ui::kHelpText));
         message->close();

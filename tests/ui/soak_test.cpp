@@ -22,7 +22,7 @@
 
 namespace {
 
-using testing_support::fromUtf8;
+using testing_support::toQString;
 
 // Real draws, remembered so the test can work out what each tick had to do.
 class RecordingRandom final : public runtime::RandomSource {
@@ -106,7 +106,7 @@ class SoakTest : public QObject, protected testing_support::FormDriver {
                                        QString::number(demand));
                 const double share = ticks == 0 ? 0 : overloads / double(ticks) * 100;
                 QCOMPARE(percentage->text(),
-                         fromUtf8(runtime::textOfDouble(share, model.decimalSeparator())));
+                         toQString(runtime::textOfDouble(share, model.decimalSeparator())));
                 // Header or help text, then at most a hundred lines, then the empty last line.
                 QVERIFY(log->blockCount() <= 1 + 100 + 1 + 3);
             }
@@ -136,7 +136,7 @@ class SoakTest : public QObject, protected testing_support::FormDriver {
         auto* message = form_->findChild<QMessageBox*>(QStringLiteral("StopMessage"));
         QVERIFY(message != nullptr);
         QCOMPARE(message->text(),
-                 fromUtf8(core::stopMessage(core::StopReason::OverloadLimitReached)));
+                 toQString(core::stopMessage(core::StopReason::OverloadLimitReached)));
         QCOMPARE(control<QLineEdit>("Text2(2)")->text(), QStringLiteral("100"));
     }
 };
