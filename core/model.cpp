@@ -12,8 +12,8 @@ const std::string& Model::text(TextField field) const {
 }
 
 std::string& Model::slot(TextField field) {
-    auto& texts = field.array == TextArray::Text1 ? text1_ : text2_;
-    return texts.at(static_cast<std::size_t>(field.index));
+    // One place picks the field; writers get the same string mutable.
+    return const_cast<std::string&>(std::as_const(*this).text(field));
 }
 
 void Model::setText(TextField field, std::string value) {

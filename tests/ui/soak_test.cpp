@@ -5,7 +5,6 @@
 
 #include <unistd.h>
 
-#include <QAbstractButton>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
