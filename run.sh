@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The overselling authors
 # Installs what is missing, builds the program and opens its window.
 set -euo pipefail
 cd "$(dirname "$0")"

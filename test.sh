@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The overselling authors
 # Installs what is missing, builds, and runs every test: first the whole program, then the
 # runtime and core tests again under AddressSanitizer and UndefinedBehaviorSanitizer, then
 # the fuzzers for a bounded time, then clang-tidy and clang-format.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The overselling authors
+
 // The yardstick for start-up: a Qt window of the program's size with nothing in it.
 
 #include <QApplication>

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The overselling authors
+
 // Start-up of the program against a bare Qt window, on the X display in DISPLAY: for each
 // run, the time from fork to the window being mapped and the peak resident memory of the
 // process, which is then closed as a window manager closes it. Prints both medians of each

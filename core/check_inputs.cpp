@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The overselling authors
+
 #include "core/check_inputs.hpp"
 
 #include "runtime/number_from_text.hpp"

@@ -1,3 +1,6 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The overselling authors
+
 # Debian packages by name, and the one way this project installs them. Sourced by the
 # top-level scripts.
 

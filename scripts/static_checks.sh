@@ -1,9 +1,32 @@
 #!/usr/bin/env bash
-# Fails on any clang-tidy warning in the project's own sources, and on any source that
-# clang-format would change. Usage: static_checks.sh BUILD_DIR (with compile_commands.json)
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The overselling authors
+# Fails on a source file without its licence line, on any clang-tidy warning in the project's
+# own sources, and on any source that clang-format would change.
+# Usage: static_checks.sh BUILD_DIR (with compile_commands.json)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=$1
+
+# Every source file of the project's own names its licence near the top, new ones included:
+# by name pattern, and any other tracked file that starts with a shebang. The fuzz corpus is data.
+mapfile -t licensed < <(
+    {
+        git ls-files '*.cpp' '*.hpp' '*.h' '*.c' '*.py' '*.sh' '*.cmake' '*CMakeLists.txt' \
+            '*.in' '*.desktop' '*.xml' '*.qrc' '*.1' '*.supp' .ci/run
+        git ls-files | while read -r file; do
+            [ -f "$file" ] && head -c2 "$file" | grep -q '^#!' && echo "$file"
+        done
+    } | grep -v '^tests/fuzz/corpus/' | sort -u)
+unlicensed=()
+for file in "${licensed[@]}"; do
+    head -n 5 "$file" | grep -q 'SPDX-License-Identifier: ' || unlicensed+=("$file")
+done
+if [ "${#unlicensed[@]}" -ne 0 ]; then
+    printf 'no SPDX-License-Identifier line in the first five lines of: %s\n' "${unlicensed[@]}" >&2
+    exit 1
+fi
+echo "licence lines: present in all ${#licensed[@]} source files"
 
 mapfile -t sources < <(git ls-files '*.cpp' '*.hpp')
 clang-format --dry-run --Werror "${sources[@]}"

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The overselling authors
+
 // Drives the real program on an X display: finds its window by caption, checks the client
 // size, presses Run, lets real ticks pass, saves a screenshot and closes the window the way
 // a window manager's close button does. Exits non-zero on the first thing that is wrong.

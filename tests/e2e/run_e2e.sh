@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The overselling authors
 # Runs the real program on a virtual X display, drives it with the e2e driver and checks
 # that closing the window ends the program with exit code 0.
 # Usage: run_e2e.sh PROGRAM DRIVER SCREENSHOT.png

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The overselling authors
+
 // Arbitrary bytes into the number reader. Beyond not crashing, the reader must ignore the
 // skipped characters wherever they stand, stop at the first character that cannot continue
 // the number, never give NaN, and read back its own 15-digit text within rounding.

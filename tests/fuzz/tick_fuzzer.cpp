@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The overselling authors
+
 // Arbitrary texts in the capacity and percentage boxes, an arbitrary case and overload count
 // and arbitrary draws, through a run of ticks with the input check wired as the window wires
 // it. Each tick must either complete or stop with its message and leave everything as it

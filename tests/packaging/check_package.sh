@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The overselling authors
 # Installs the build into a scratch prefix and validates what a desktop needs from it, then
 # builds the .deb and checks its contents and dependencies.
 # Usage: check_package.sh BUILD_DIR

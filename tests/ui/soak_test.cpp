@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The overselling authors
+
 // Drives the real window, offscreen, through 200,000 ticks by the timer's signal, switching
 // the case and pressing Clear now and then, and checks that nothing is lost or corrupted:
 // the log stays bounded, the counters and the percentage agree with what was drawn, and the
