@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The overselling authors
 
-// Drives the real window, offscreen, through 200,000 ticks by the timer's signal, switching
-// the case and pressing Clear now and then, and checks that nothing is lost or corrupted:
-// the log stays bounded, the counters and the percentage agree with what was drawn, and the
-// resident memory does not grow.
+// Drives the real window, offscreen, through 200,000 ticks by the timer's signal (or as many
+// as OVERSELLING_SOAK_TICKS says), switching the case and pressing Clear now and then, and
+// checks that nothing is lost or corrupted: the log stays bounded, the counters and the
+// percentage agree with what was drawn, and the resident memory does not grow.
 
 #include <unistd.h>
 
@@ -41,6 +41,21 @@ class RecordingRandom final : public runtime::RandomSource {
     float last_ = 0;
 };
 
+// The sanitized build runs a shorter soak: each tick costs many times more there.
+int soakTicks() {
+    bool ok = false;
+    const int ticks = qEnvironmentVariableIntValue("OVERSELLING_SOAK_TICKS", &ok);
+    return ok && ticks > 0 ? ticks : 200'000;
+}
+
+// AddressSanitizer keeps freed memory in quarantine, so resident memory grows there by design;
+// its leak check stands in for the growth check.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kResidentMemoryIsOurs = false;
+#else
+constexpr bool kResidentMemoryIsOurs = true;
+#endif
+
 long residentBytes() {
     std::ifstream statm("/proc/self/statm");
     long pages = 0;
@@ -65,7 +80,7 @@ class SoakTest : public QObject, protected testing_support::FormDriver {
   private slots:
     void cleanup() { form_.reset(); }
 
-    void twoHundredThousandTicksLoseNothing() {
+    void longRunLosesNothing() {
         auto random = std::make_unique<RecordingRandom>();
         RecordingRandom* draws = random.get();
         form_ = std::make_unique<ui::MainForm>(std::move(random));
@@ -75,12 +90,12 @@ class SoakTest : public QObject, protected testing_support::FormDriver {
         auto* log = control<QPlainTextEdit>("Text1(0)");
         auto* percentage = control<QLineEdit>("Text2(2)");
 
-        constexpr int kTicks = 200'000;
+        const int ticksToRun = soakTicks();
         bool overselling = true;
         std::int64_t ticks = 0;
         int overloads = 0;
         long residentAfterWarmUp = 0;
-        for (int i = 0; i < kTicks; ++i) {
+        for (int i = 0; i < ticksToRun; ++i) {
             if (i % 5000 == 0) {
                 if (i % 20000 == 0) {
                     overselling = !overselling || i == 0;
@@ -117,8 +132,10 @@ class SoakTest : public QObject, protected testing_support::FormDriver {
             }
         }
         const long growth = residentBytes() - residentAfterWarmUp;
-        qInfo("resident memory grew by %ld KiB over %d ticks", growth / 1024, kTicks);
-        QVERIFY(growth < 2L * 1024 * 1024);
+        qInfo("resident memory grew by %ld KiB over %d ticks", growth / 1024, ticksToRun);
+        if constexpr (kResidentMemoryIsOurs) {
+            QVERIFY(growth < 2L * 1024 * 1024);
+        }
     }
 
     void negativeCapacityFillsTheOverloadCounterAndStops() {
