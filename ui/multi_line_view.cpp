@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The overselling authors
+
 #include "ui/multi_line_view.hpp"
 
 #include <QPlainTextEdit>
