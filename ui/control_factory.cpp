@@ -57,8 +57,9 @@ QString optionStyle(QRgb colour) {
 // The style's own focus frame on a text box is a faint tint of its highlight colour: a dark
 // frame of the same width as the plain one shows the focus without moving the text.
 QString textBoxStyle(const char* kind) {
-    return QStringLiteral("%1 { border: 1px solid #7a7a7a; padding: 1px; }"
-                          "%1:focus { border: 2px solid #000000; padding: 0px; }")
+    return QStringLiteral(
+               "%1 { border: 1px solid #7a7a7a; padding: 1px; }"
+               "%1:focus { border: 2px solid #000000; padding: 0px; }")
         .arg(QLatin1String(kind));
 }
 
