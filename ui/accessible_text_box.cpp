@@ -313,10 +313,18 @@ class AccessibleTextBox final : public QAccessibleWidget,
     }
 };
 
-QAccessibleInterface* textBoxFactory(const QString& className, QObject* object) {
+QAccessibleInterface* factory(const QString& className, QObject* object) {
     if (className == QLatin1String("QLineEdit")) {
         if (auto* box = qobject_cast<QLineEdit*>(object)) {
             return new AccessibleTextBox(box);
+        }
+    }
+    // Qt gives a window made of a plain QWidget the role of a client area, so screen readers
+    // meet no frame and place nothing relative to the window.
+    if (className == QLatin1String("QWidget") && object->isWidgetType()) {
+        auto* widget = static_cast<QWidget*>(object);
+        if (widget->windowType() == Qt::Window) {
+            return new QAccessibleWidget(widget, QAccessible::Window);
         }
     }
     return nullptr;
@@ -324,8 +332,8 @@ QAccessibleInterface* textBoxFactory(const QString& className, QObject* object) 
 
 }  // namespace
 
-void installAccessibleTextBoxes() {
-    QAccessible::installFactory(textBoxFactory);
+void installAccessibleInterfaces() {
+    QAccessible::installFactory(factory);
 }
 
 }  // namespace ui

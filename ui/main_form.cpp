@@ -43,8 +43,8 @@ MainForm::MainForm(std::unique_ptr<runtime::RandomSource> random, QWidget* paren
       model_(QLocale::system().decimalPoint().toStdString()),
       random_(std::move(random)) {
     initResources();
-    // Before any box exists, so that no box ever gets Qt's own text interface.
-    installAccessibleTextBoxes();
+    // Before any control exists, so that none gets the interface Qt would give it.
+    installAccessibleInterfaces();
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(toQString(kCaption));
     setWindowIcon(QIcon(QStringLiteral(":/icons/overselling.png")));

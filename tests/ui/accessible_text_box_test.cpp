@@ -76,7 +76,7 @@ class AccessibleTextBoxTest : public QObject, protected testing_support::FormDri
     }
 
   private slots:
-    void initTestCase() { ui::installAccessibleTextBoxes(); }
+    void initTestCase() { ui::installAccessibleInterfaces(); }
 
     void cleanup() {
         line_.reset();
