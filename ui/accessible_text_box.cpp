@@ -59,8 +59,8 @@ QList<Segment> segmentsOf(const QString& text, QAccessible::TextBoundaryType typ
     for (qsizetype position = finder.toNextBoundary(); position > 0 && position <= length;
          position = finder.toNextBoundary()) {
         const auto reasons = finder.boundaryReasons();
-        const bool endsPiece = (reasons & (QTextBoundaryFinder::StartOfItem |
-                                           QTextBoundaryFinder::EndOfItem)) != 0U;
+        const bool endsPiece =
+            (reasons & (QTextBoundaryFinder::StartOfItem | QTextBoundaryFinder::EndOfItem)) != 0U;
         if (endsPiece || position == length) {
             segments.append({start, static_cast<int>(position)});
             start = static_cast<int>(position);
@@ -128,8 +128,9 @@ class AccessibleTextBox final : public QAccessibleWidget,
     QString text(int startOffset, int endOffset) const override {
         const QString shown = shownText();
         const int start = std::clamp(startOffset, 0, static_cast<int>(shown.size()));
-        const int end = endOffset < 0 ? static_cast<int>(shown.size())
-                                      : std::clamp(endOffset, start, static_cast<int>(shown.size()));
+        const int end = endOffset < 0
+                            ? static_cast<int>(shown.size())
+                            : std::clamp(endOffset, start, static_cast<int>(shown.size()));
         return shown.mid(start, end - start);
     }
 
@@ -220,7 +221,7 @@ class AccessibleTextBox final : public QAccessibleWidget,
         const QRect rect(static_cast<int>(caret.center().x()) + fromCaret,
                          static_cast<int>(caret.top()),
                          metrics.horizontalAdvance(shown.mid(offset, 1)), metrics.height());
-        return QRect(box()->mapToGlobal(rect.topLeft()), rect.size());
+        return {box()->mapToGlobal(rect.topLeft()), rect.size()};
     }
 
     int offsetAtPoint(const QPoint& point) const override {

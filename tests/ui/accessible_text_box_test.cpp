@@ -208,12 +208,12 @@ class AccessibleTextBoxTest : public QObject, protected testing_support::FormDri
         QTest::newRow("empty it") << QStringLiteral("set ") << QString();
         QTest::newRow("set the value") << QStringLiteral("value 7") << QStringLiteral("7");
         QTest::newRow("insert a digit") << QStringLiteral("insert 1 5") << QStringLiteral("1500");
-        QTest::newRow("insert past the limit") << QStringLiteral("insert 3 99")
-                                               << QStringLiteral("1009");
-        QTest::newRow("delete the first digit") << QStringLiteral("delete 0 1")
-                                                << QStringLiteral("00");
-        QTest::newRow("replace the middle") << QStringLiteral("replace 1 2 5")
-                                            << QStringLiteral("150");
+        QTest::newRow("insert past the limit")
+            << QStringLiteral("insert 3 99") << QStringLiteral("1009");
+        QTest::newRow("delete the first digit")
+            << QStringLiteral("delete 0 1") << QStringLiteral("00");
+        QTest::newRow("replace the middle")
+            << QStringLiteral("replace 1 2 5") << QStringLiteral("150");
     }
 
     void editsGoThroughTheBox() {
@@ -268,8 +268,8 @@ class AccessibleTextBoxTest : public QObject, protected testing_support::FormDri
 
     // The window's boxes: an assistive tool's edit reaches the model; the output refuses it.
     void windowBoxesEditTheModel() {
-        form_ = std::make_unique<ui::MainForm>(std::make_unique<testing_support::ScriptedRandom>(
-            std::vector<float>{0.5F}));
+        form_ = std::make_unique<ui::MainForm>(
+            std::make_unique<testing_support::ScriptedRandom>(std::vector<float>{0.5F}));
         form_->show();
         QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
         QAccessibleInterface* capacity = accessibleOf(box("Text1(2)"));
