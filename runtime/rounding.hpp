@@ -4,8 +4,9 @@
 
 namespace runtime {
 
-// Rounds to the nearest whole 32-bit number, halves to the even neighbour as the original
-// runtime rounds. Raises Overflow outside the 32-bit range and for NaN.
+// Rounds to the nearest whole 32-bit number, halves to the even neighbour, so that a draw of
+// exactly .5 does not always favour the larger demand. Raises Overflow outside the 32-bit range and
+// for NaN.
 std::int32_t roundToInt32(double value);
 
 // Remainder of the two operands after rounding each with roundToInt32; the result takes the

@@ -4,19 +4,62 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QRadioButton>
 
+#include "ui/option_button.hpp"
 #include "ui/qt_text.hpp"
 
 namespace ui {
 namespace {
 
-// Labels and option buttons fill their whole rectangle; a button colours its face only.
-void paintBackground(QWidget* widget, ControlKind kind, QRgb colour) {
+// The back colours are fixed pastels, so their texts are fixed dark too: a dark desktop scheme
+// would otherwise write light text on them.
+void paintBackground(QWidget* widget, QRgb colour) {
+    const QColor back(colour);
+    const QColor ink(Qt::black);
     QPalette palette = widget->palette();
-    palette.setColor(widget->backgroundRole(), QColor(colour));
+    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        palette.setColor(group, QPalette::Window, back);
+        palette.setColor(group, QPalette::Button, back);
+        palette.setColor(group, QPalette::WindowText, ink);
+        palette.setColor(group, QPalette::ButtonText, ink);
+        palette.setColor(group, QPalette::Text, ink);
+        palette.setColor(group, QPalette::Base, Qt::white);
+    }
     widget->setPalette(palette);
-    widget->setAutoFillBackground(kind != ControlKind::CommandButton);
+    widget->setAutoFillBackground(true);
+}
+
+// A flat face in the design's colour, with a border, a darker face while pressed, and a
+// heavier border while it has the focus. The border keeps its width, so the text never moves.
+QString buttonStyle(QRgb colour) {
+    const QString face = QColor(colour).name();
+    const QString pressed = QColor(colour).darker(125).name();
+    return QStringLiteral(
+               "QPushButton { background-color: %1; color: #000000;"
+               " border: 2px solid #5a5a5a; border-radius: 3px; }"
+               "QPushButton:pressed { background-color: %2; border-color: #000000; }"
+               "QPushButton:focus { border: 2px dashed #000000; }"
+               "QPushButton:focus:pressed { border-style: solid; }")
+        .arg(face, pressed);
+}
+
+// Fusion marks an option's focus with a faint frame of its highlight colour, which the
+// pastel backs swallow: a black dotted frame stays visible on both.
+QString optionStyle(QRgb colour) {
+    const QString back = QColor(colour).name();
+    return QStringLiteral(
+               "QRadioButton { background-color: %1; color: #000000;"
+               " border: 2px solid %1; }"
+               "QRadioButton:focus { border: 2px dotted #000000; }")
+        .arg(back);
+}
+
+// The style's own focus frame on a text box is a faint tint of its highlight colour: a dark
+// frame of the same width as the plain one shows the focus without moving the text.
+QString textBoxStyle(const char* kind) {
+    return QStringLiteral("%1 { border: 1px solid #7a7a7a; padding: 1px; }"
+                          "%1:focus { border: 2px solid #000000; padding: 0px; }")
+        .arg(QLatin1String(kind));
 }
 
 QWidget* createLabel(const ControlDesign& design, QWidget* form) {
@@ -28,6 +71,7 @@ QWidget* createLabel(const ControlDesign& design, QWidget* form) {
 QWidget* createTextBox(const ControlDesign& design, QWidget* form) {
     auto* box = new QLineEdit(toQString(design.text), form);
     box->setAlignment(Qt::AlignCenter);
+    box->setStyleSheet(textBoxStyle("QLineEdit"));
     box->setReadOnly(design.readOnly);
     if (design.maxLength > 0) {
         box->setMaxLength(design.maxLength);
@@ -36,7 +80,8 @@ QWidget* createTextBox(const ControlDesign& design, QWidget* form) {
 }
 
 QWidget* createMultiLineTextBox(const ControlDesign& design, QWidget* form) {
-    auto* box = new QPlainTextEdit(displayText(design.text), form);
+    // Empty at first: the form shows the model's text, which holds the design text.
+    auto* box = new QPlainTextEdit(form);
     box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -45,7 +90,27 @@ QWidget* createMultiLineTextBox(const ControlDesign& design, QWidget* form) {
     box->setUndoRedoEnabled(false);
     // Read-only, but a keyboard user can still move through it and select to copy.
     box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    box->setFocusPolicy(Qt::StrongFocus);
+    box->setStyleSheet(textBoxStyle("QPlainTextEdit"));
     return box;
+}
+
+QWidget* createCommandButton(const ControlDesign& design, QWidget* form) {
+    auto* button = new QPushButton(toQString(design.text), form);
+    // Enter and keypad Enter press a focused button, as Space does.
+    button->setAutoDefault(true);
+    if (design.backColour) {
+        button->setStyleSheet(buttonStyle(*design.backColour));
+    }
+    return button;
+}
+
+QWidget* createOptionButton(const ControlDesign& design, QWidget* form) {
+    auto* option = new OptionButton(toQString(design.text), form);
+    if (design.backColour) {
+        option->setStyleSheet(optionStyle(*design.backColour));
+    }
+    return option;
 }
 
 }  // namespace
@@ -63,10 +128,10 @@ QWidget* createControl(const ControlDesign& design, QWidget* form) {
             control = createLabel(design, form);
             break;
         case ControlKind::OptionButton:
-            control = new QRadioButton(toQString(design.text), form);
+            control = createOptionButton(design, form);
             break;
         case ControlKind::CommandButton:
-            control = new QPushButton(toQString(design.text), form);
+            control = createCommandButton(design, form);
             break;
         case ControlKind::TextBox:
             control = createTextBox(design, form);
@@ -86,10 +151,11 @@ QWidget* createControl(const ControlDesign& design, QWidget* form) {
     control->setObjectName(toQString(design.name));
     control->setGeometry(pixelRect(design));
     if (design.backColour) {
-        paintBackground(control, design.kind, *design.backColour);
+        paintBackground(control, *design.backColour);
     }
     control->setAccessibleName(
         toQString(design.accessibleName.empty() ? design.text : design.accessibleName));
+    control->setAccessibleDescription(toQString(design.accessibleDescription));
     if (!design.visible) {
         control->hide();
     }

@@ -27,6 +27,10 @@ struct ControlDesign {
     std::string_view text{};
     // For a screen reader; a control with a caption is named by it when this is empty.
     std::string_view accessibleName{};
+    // What a screen reader says after the name: what the control holds and its limits.
+    std::string_view accessibleDescription{};
+    // A caption names the box it stands over, so assistive tools relate the two.
+    std::string_view buddy{};
     // Text box settings; 0 means no limit on typing.
     int maxLength = 0;
     bool readOnly = false;

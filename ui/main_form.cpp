@@ -1,16 +1,14 @@
 #include "ui/main_form.hpp"
 
-#include <QAbstractButton>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
-#include <QScrollBar>
-#include <QTextCursor>
 #include <QTimer>
 
 #include "core/check_inputs.hpp"
@@ -19,6 +17,8 @@
 #include "ui/control_factory.hpp"
 #include "ui/control_table.hpp"
 #include "ui/form_texts.hpp"
+#include "ui/multi_line_view.hpp"
+#include "ui/option_button.hpp"
 #include "ui/qt_text.hpp"
 
 // The icon is compiled into the ui library; nothing else would keep the linker from dropping
@@ -67,6 +67,10 @@ MainForm::MainForm(std::unique_ptr<runtime::RandomSource> random, QWidget* paren
     connect(timer_, &QTimer::timeout, this, &MainForm::Timer1_Timer);
     createControls();
     connectControls();
+    showText(core::Text1(0));
+    showText(core::Text1(1));
+    // The log comes first in the tab order: a pupil starts by reading it.
+    text1_.at(0)->setFocus();
 
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         move(screen->availableGeometry().center() - rect().center());
@@ -84,6 +88,15 @@ void MainForm::createControls() {
         text1_.at(i) = findChild<QWidget*>(indexedName("Text1", i));
         text2_.at(i) = findChild<QWidget*>(indexedName("Text2", i));
     }
+    for (int i = 0; i < 2; ++i) {
+        multiLineViews_.at(i) = new MultiLineView(qobject_cast<QPlainTextEdit*>(text1_.at(i)));
+    }
+    for (const ControlDesign& design : controlTable()) {
+        if (!design.buddy.empty()) {
+            findChild<QLabel*>(toQString(design.name))
+                ->setBuddy(findChild<QWidget*>(toQString(design.buddy)));
+        }
+    }
     QWidget* previous = nullptr;
     for (const std::string_view name : tabOrder()) {
         auto* control = findChild<QWidget*>(toQString(name));
@@ -98,25 +111,19 @@ void MainForm::connectControls() {
     for (int i = 0; i < 2; ++i) {
         auto* button = findChild<QPushButton*>(indexedName("Command1", i));
         connect(button, &QPushButton::clicked, this, [this, i] { Command1_Click(i); });
-        auto* option = findChild<QAbstractButton*>(indexedName("Option1", i));
-        connect(option, &QAbstractButton::clicked, this, [this, i] { Option1_Click(i); });
     }
-    findChild<QAbstractButton*>(indexedName("Option1", 0))->setChecked(true);
+    // Selected at start by design, before any choice is heard: Situation stays unset.
+    findChild<OptionButton*>(indexedName("Option1", 0))->setChecked(true);
+    for (int i = 0; i < 2; ++i) {
+        auto* option = findChild<OptionButton*>(indexedName("Option1", i));
+        connect(option, &OptionButton::chosen, this, [this, i] { Option1_Click(i); });
+    }
     runButton_ = findChild<QPushButton*>(indexedName("Command1", 0));
 
-    // Only the user's edits: the program's own writes reach the boxes from the model.
-    const auto connectEdits = [this](QWidget* box, core::TextField field) {
-        if (auto* line = qobject_cast<QLineEdit*>(box)) {
-            connect(line, &QLineEdit::textEdited, this, [this, field](const QString& text) {
-                model_.setText(field, text.toStdString());
-            });
-        }
-    };
     for (int i = 0; i < 3; ++i) {
-        connectEdits(text1_.at(i), core::Text1(i));
-        connectEdits(text2_.at(i), core::Text2(i));
+        connectTextBox(core::Text1(i));
+        connectTextBox(core::Text2(i));
     }
-
     model_.setChangeListener([this](core::TextField field) {
         showText(field);
         if (field.array == core::TextArray::Text1) {
@@ -124,38 +131,44 @@ void MainForm::connectControls() {
         } else {
             Text2_Change(field.index);
         }
+        emit modelChanged();
+    });
+}
+
+void MainForm::connectTextBox(core::TextField field) {
+    auto* line = qobject_cast<QLineEdit*>(
+        (field.array == core::TextArray::Text1 ? text1_ : text2_).at(field.index));
+    if (line == nullptr) {
+        return;
+    }
+    connect(line, &QLineEdit::textChanged, this, [this, line, field](const QString& text) {
+        std::string value = text.toStdString();
+        // The model's own write, shown in the box, is not a second write.
+        if (value == model_.text(field)) {
+            return;
+        }
+        if (line->isReadOnly()) {
+            showText(field);
+        } else {
+            model_.setText(field, std::move(value));
+        }
     });
 }
 
 void MainForm::showText(core::TextField field) {
-    QWidget* box = (field.array == core::TextArray::Text1 ? text1_ : text2_).at(field.index);
-    const std::string& text = model_.text(field);
-    if (auto* line = qobject_cast<QLineEdit*>(box)) {
-        const QString shown = toQString(text);
-        // Setting an equal text would move the cursor while the user types.
-        if (line->text() != shown) {
-            line->setText(shown);
-        }
-    } else if (auto* multiLine = qobject_cast<QPlainTextEdit*>(box)) {
-        showMultiLineText(multiLine, text, shownMultiLine_.at(field.index));
+    if (field.array == core::TextArray::Text1 && field.index < 2) {
+        multiLineViews_.at(field.index)->show(model_.text(field));
+        return;
     }
-}
-
-void MainForm::showMultiLineText(QPlainTextEdit* box, const std::string& text, std::string& shown) {
-    // The log mostly grows at its end: laying out only the new tail keeps a tick cheap. A CR
-    // at the end of what is shown could pair with an LF in the tail, so that case is redone.
-    const bool appended = !shown.empty() && shown.back() != '\r' && text.size() > shown.size() &&
-                          text.starts_with(shown);
-    if (appended) {
-        QTextCursor end(box->document());
-        end.movePosition(QTextCursor::End);
-        end.insertText(displayText(std::string_view(text).substr(shown.size())));
-    } else {
-        box->setPlainText(displayText(text));
+    auto* line = qobject_cast<QLineEdit*>(
+        (field.array == core::TextArray::Text1 ? text1_ : text2_).at(field.index));
+    const QString shown = toQString(model_.text(field));
+    // An equal text is the user's own typing coming back: the cursor stays where it is.
+    if (line->text() != shown) {
+        line->setText(shown);
+        // A written text reads from its start; a long percentage is cut at the right edge.
+        line->setCursorPosition(0);
     }
-    shown = text;
-    // Keep the newest line in view, so a user watching the ticks need not scroll.
-    box->verticalScrollBar()->setValue(box->verticalScrollBar()->maximum());
 }
 
 void MainForm::syncRunButton() {
@@ -217,12 +230,19 @@ void MainForm::Timer1_Timer() {
 }
 
 void MainForm::showStopMessage(core::StopReason reason) {
-    // Window-modal and non-blocking: the event loop goes on, and Clear starts over.
-    auto* box = new QMessageBox(QMessageBox::Warning, toQString(kTitle),
-                                toQString(core::stopMessage(reason)), QMessageBox::Ok, this);
-    box->setObjectName(QStringLiteral("StopMessage"));
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->open();
+    // Not modal: the window stays usable and closable, and Clear starts over. A later stop
+    // reuses a message still open rather than stacking another.
+    if (stopMessage_ == nullptr || !stopMessage_->isVisible()) {
+        stopMessage_ = new QMessageBox(QMessageBox::Warning, toQString(kTitle), QString(),
+                                       QMessageBox::Ok, this);
+        stopMessage_->setObjectName(QStringLiteral("StopMessage"));
+        stopMessage_->setAttribute(Qt::WA_DeleteOnClose);
+        stopMessage_->setWindowModality(Qt::NonModal);
+    }
+    stopMessage_->setText(toQString(core::stopMessage(reason)));
+    stopMessage_->show();
+    stopMessage_->raise();
+    stopMessage_->activateWindow();
 }
 
 }  // namespace ui

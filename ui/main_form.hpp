@@ -5,8 +5,10 @@
 // the core, which reads and writes the model. Every model write, the program's or the
 // user's, comes back through the model's change listener: it mirrors the new text into its
 // box, then runs the box's Change handler, which runs CheckInputs. The model is the one
-// source of truth; the widgets only show it.
+// source of truth; the widgets only show it, and every way a widget's text or check changes
+// (typing, paste, undo, code, an assistive tool) comes back to the model or is undone.
 
+#include <QPointer>
 #include <QWidget>
 #include <array>
 #include <memory>
@@ -16,11 +18,13 @@
 #include "core/tick.hpp"
 #include "runtime/random_source.hpp"
 
-class QPlainTextEdit;
+class QMessageBox;
 class QPushButton;
 class QTimer;
 
 namespace ui {
+
+class MultiLineView;
 
 class MainForm final : public QWidget {
     Q_OBJECT
@@ -38,11 +42,15 @@ class MainForm final : public QWidget {
     void Text2_Change(int index);
     void Timer1_Timer();
 
+  signals:
+    // After every change notification of the model, once the box shows the new text.
+    void modelChanged();
+
   private:
     void createControls();
     void connectControls();
+    void connectTextBox(core::TextField field);
     void showText(core::TextField field);
-    void showMultiLineText(QPlainTextEdit* box, const std::string& text, std::string& shown);
     void syncRunButton();
     void syncTimer();
     void showStopMessage(core::StopReason reason);
@@ -51,10 +59,11 @@ class MainForm final : public QWidget {
     std::unique_ptr<runtime::RandomSource> random_;
     std::array<QWidget*, 3> text1_{};
     std::array<QWidget*, 3> text2_{};
-    // What the multi-line boxes Text1(0) and Text1(1) show, as model text.
-    std::array<std::string, 2> shownMultiLine_;
+    // The views of the multi-line boxes Text1(0) and Text1(1).
+    std::array<MultiLineView*, 2> multiLineViews_{};
     QPushButton* runButton_ = nullptr;
     QTimer* timer_ = nullptr;
+    QPointer<QMessageBox> stopMessage_;
 };
 
 }  // namespace ui
