@@ -327,9 +327,9 @@ def check_toggle_reaches_option_click(program):
     program.do_action("radio button", "Коефициент на  запас", "Toggle")
     option = program.find("radio button", "Коефициент на  запас")
     wait_for("the safety-margin case selected",
-             lambda: option.getState().contains(pyatspi.STATE_CHECKED), timeout=3)
+             lambda: option.getState().contains(pyatspi.STATE_CHECKED), timeout=5)
     try:
-        wait_for("the log emptied", lambda: program.text_of("text", "Отчет") == "", timeout=3)
+        wait_for("the log emptied", lambda: program.text_of("text", "Отчет") == "", timeout=5)
     except CheckFailed:
         raise CheckFailed("Toggle selected the option but did not run the option's click: "
                           f"the log still holds {program.text_of('text', 'Отчет')[:40]!r}")
@@ -349,7 +349,7 @@ def check_emptied_capacity_stops_run(program):
     if program.text_of("text", "брой елементи") != "":
         raise CheckFailed("setTextContents did not empty the capacity box")
     try:
-        message = wait_for("the stop alert", program.alert, timeout=4)
+        message = wait_for("the stop alert", program.alert, timeout=6)
     except CheckFailed:
         raise CheckFailed("emptying the capacity through AT-SPI while running did not stop the "
                           "run with its alert")

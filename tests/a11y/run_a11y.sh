@@ -9,9 +9,24 @@ program=$1
 check=$2
 
 if [ -z "${OVERSELLING_A11Y_SESSION:-}" ]; then
-    exec env OVERSELLING_A11Y_SESSION=1 xvfb-run -a -s "-screen 0 1024x768x24" \
-        dbus-run-session -- bash "$0" "$@"
+    # Two virtual displays started at once may pick the same number; the one that loses is
+    # tried again. The marker tells a lost display from a failed check.
+    started=$(mktemp)
+    for _ in 1 2 3; do
+        rm -f "$started"
+        OVERSELLING_A11Y_SESSION=$started xvfb-run -a -s "-screen 0 1024x768x24" \
+            dbus-run-session -- bash "$0" "$@"
+        code=$?
+        [ -e "$started" ] && break
+        sleep 1
+    done
+    if [ ! -e "$started" ]; then
+        echo "a11y: no virtual display could be started" >&2
+    fi
+    rm -f "$started"
+    exit "$code"
 fi
+touch "$OVERSELLING_A11Y_SESSION"
 unset QT_QPA_PLATFORM NO_AT_BRIDGE
 runtime_dir=$(mktemp -d)
 export XDG_RUNTIME_DIR=$runtime_dir
