@@ -266,12 +266,14 @@ class AccessibleTextBoxTest : public QObject, protected testing_support::FormDri
         QCOMPARE(textInterface->offsetAtPoint(box.bottomRight() + QPoint(5, 5)), -1);
     }
 
-    // The window's boxes: an assistive tool's edit reaches the model; the output refuses it.
+    // The window is a frame; an assistive tool's edit of an input reaches the model, and the
+    // output refuses it.
     void windowBoxesEditTheModel() {
         form_ = std::make_unique<ui::MainForm>(
             std::make_unique<testing_support::ScriptedRandom>(std::vector<float>{0.5F}));
         form_->show();
         QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
+        QCOMPARE(QAccessible::queryAccessibleInterface(form_.get())->role(), QAccessible::Window);
         QAccessibleInterface* capacity = accessibleOf(box("Text1(2)"));
         capacity->editableTextInterface()->replaceText(
             0, capacity->textInterface()->characterCount(), QString());
