@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QLocale>
 #include <QStyleFactory>
 #include <memory>
 
@@ -13,6 +14,9 @@ int main(int argc, char* argv[]) {
     // Fusion paints the palette's back colours on option buttons and button faces.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     ui::installBulgarianTranslation(application);
+    // Assistive tools take the application's language from the default locale and pick a voice
+    // by it. Numbers are read with the desktop's own separator, from QLocale::system().
+    QLocale::setDefault(QLocale(QLocale::Bulgarian, QLocale::Bulgaria));
 
     ui::MainForm form(std::make_unique<runtime::ClockSeededRandom>());
     form.show();
