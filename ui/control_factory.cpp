@@ -57,6 +57,15 @@ QString optionStyle(QRgb colour) {
         .arg(back);
 }
 
+// The style's own focus frame on a text box is a faint tint of its highlight colour: a dark
+// frame of the same width as the plain one shows the focus without moving the text.
+QString textBoxStyle(const char* kind) {
+    return QStringLiteral(
+               "%1 { border: 1px solid #7a7a7a; padding: 1px; }"
+               "%1:focus { border: 2px solid #000000; padding: 0px; }")
+        .arg(QLatin1String(kind));
+}
+
 QWidget* createLabel(const ControlDesign& design, QWidget* form) {
     auto* label = new QLabel(toQString(design.text), form);
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -66,6 +75,7 @@ QWidget* createLabel(const ControlDesign& design, QWidget* form) {
 QWidget* createTextBox(const ControlDesign& design, QWidget* form) {
     auto* box = new QLineEdit(toQString(design.text), form);
     box->setAlignment(Qt::AlignCenter);
+    box->setStyleSheet(textBoxStyle("QLineEdit"));
     box->setReadOnly(design.readOnly);
     if (design.maxLength > 0) {
         box->setMaxLength(design.maxLength);
@@ -85,6 +95,7 @@ QWidget* createMultiLineTextBox(const ControlDesign& design, QWidget* form) {
     // Read-only, but a keyboard user can still move through it and select to copy.
     box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     box->setFocusPolicy(Qt::StrongFocus);
+    box->setStyleSheet(textBoxStyle("QPlainTextEdit"));
     return box;
 }
 

@@ -2,6 +2,7 @@
 // Copyright (C) 2026 The overselling authors
 
 #include <QApplication>
+#include <QLocale>
 #include <QStyleFactory>
 #include <memory>
 
@@ -16,6 +17,9 @@ int main(int argc, char* argv[]) {
     // Fusion paints the palette's back colours on option buttons and button faces.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     ui::installBulgarianTranslation(application);
+    // Assistive tools take the application's language from the default locale and pick a voice
+    // by it. Numbers are read with the desktop's own separator, from QLocale::system().
+    QLocale::setDefault(QLocale(QLocale::Bulgarian, QLocale::Bulgaria));
 
     ui::MainForm form(std::make_unique<runtime::ClockSeededRandom>());
     form.show();

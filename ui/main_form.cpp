@@ -16,6 +16,7 @@
 
 #include "core/check_inputs.hpp"
 #include "core/reset.hpp"
+#include "ui/accessible_text_box.hpp"
 #include "ui/control_factory.hpp"
 #include "ui/control_table.hpp"
 #include "ui/form_texts.hpp"
@@ -45,6 +46,8 @@ MainForm::MainForm(std::unique_ptr<runtime::RandomSource> random, QWidget* paren
       model_(QLocale::system().decimalPoint().toStdString()),
       random_(std::move(random)) {
     initResources();
+    // Before any control exists, so that none gets the interface Qt would give it.
+    installAccessibleInterfaces();
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(toQString(kCaption));
     setWindowIcon(QIcon(QStringLiteral(":/icons/overselling.png")));

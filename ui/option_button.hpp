@@ -23,6 +23,9 @@ class OptionButton final : public QRadioButton {
     // Runs for a check set without a click only: a click changes the check with this
     // notification held back, and reports through clicked.
     void checkStateSet() override;
+
+  private:
+    bool checkedWithoutClick_ = false;
 };
 
 }  // namespace ui

@@ -9,6 +9,7 @@
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
+#include <X11/keysym.h>
 
 #include <chrono>
 #include <cstdio>
@@ -108,6 +109,18 @@ void clickAt(Display* display, Window window, int x, int y) {
     XFlush(display);
 }
 
+void pressKey(Display* display, KeySym symbol, KeySym modifier = NoSymbol) {
+    if (modifier != NoSymbol) {
+        XTestFakeKeyEvent(display, XKeysymToKeycode(display, modifier), True, 0);
+    }
+    XTestFakeKeyEvent(display, XKeysymToKeycode(display, symbol), True, 0);
+    XTestFakeKeyEvent(display, XKeysymToKeycode(display, symbol), False, 0);
+    if (modifier != NoSymbol) {
+        XTestFakeKeyEvent(display, XKeysymToKeycode(display, modifier), False, 0);
+    }
+    XFlush(display);
+}
+
 int fail(const char* what) {
     std::fprintf(stderr, "e2e: %s\n", what);
     return 1;
@@ -115,9 +128,29 @@ int fail(const char* what) {
 
 }  // namespace
 
+// Empties the capacity box and runs, so the first tick stops the run with its message; then
+// closes the window while the message is open.
+int closeWithStopMessageOpen(Display* display, Window window) {
+    clickAt(display, window, 248, 205);
+    pressKey(display, XK_a, XK_Control_L);
+    pressKey(display, XK_BackSpace);
+    clickAt(display, window, 384, 148);
+    std::optional<Window> message;
+    for (int attempt = 0; attempt < 50 && !message; ++attempt) {
+        std::this_thread::sleep_for(100ms);
+        message = findMappedWindow(display, std::string(ui::kTitle));
+    }
+    if (!message) {
+        return fail("no stop message appeared for an empty capacity");
+    }
+    askToClose(display, window);
+    return 0;
+}
+
 int main(int argc, char* argv[]) {
-    if (argc != 2) {
-        return fail("usage: e2e_driver SCREENSHOT.ppm");
+    const bool stopFirst = argc == 3 && std::string(argv[2]) == "--close-with-stop-message";
+    if (argc != 2 && !stopFirst) {
+        return fail("usage: e2e_driver SCREENSHOT.ppm [--close-with-stop-message]");
     }
     const DisplayPtr display(XOpenDisplay(nullptr));
     if (!display) {
@@ -138,6 +171,11 @@ int main(int argc, char* argv[]) {
     if (attributes.width != 475 || attributes.height != 356) {
         std::fprintf(stderr, "e2e: client area is %dx%d\n", attributes.width, attributes.height);
         return fail("the client area is not 475x356");
+    }
+
+    if (stopFirst) {
+        std::this_thread::sleep_for(500ms);
+        return closeWithStopMessageOpen(display.get(), *window);
     }
 
     // The log box, Text1(0), and the middle of the Run button, Command1(0), in pixels.
