@@ -15,6 +15,7 @@
 
 #include "core/check_inputs.hpp"
 #include "core/reset.hpp"
+#include "ui/chart_window.hpp"
 #include "ui/control_factory.hpp"
 #include "ui/control_table.hpp"
 #include "ui/form_texts.hpp"
@@ -64,6 +65,7 @@ MainForm::MainForm(std::unique_ptr<runtime::RandomSource> random, QWidget* paren
     connect(timer_, &QTimer::timeout, this, &MainForm::Timer1_Timer);
     createControls();
     connectControls();
+    installTeachingWindow(*this);
 
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         move(screen->availableGeometry().center() - rect().center());
@@ -157,6 +159,7 @@ void MainForm::showMultiLineText(QPlainTextEdit* box, const std::string& text, s
 
 void MainForm::syncRunButton() {
     runButton_->setEnabled(model_.runEnabled);
+    emit modelChanged();
 }
 
 void MainForm::syncTimer() {
@@ -166,6 +169,7 @@ void MainForm::syncTimer() {
     } else if (!model_.timerEnabled && timer_->isActive()) {
         timer_->stop();
     }
+    emit modelChanged();
 }
 
 void MainForm::Form_Load() {
@@ -211,6 +215,37 @@ void MainForm::Timer1_Timer() {
     if (stop) {
         showStopMessage(*stop);
     }
+}
+
+void MainForm::pauseRun() {
+    model_.timerEnabled = false;
+    syncTimer();
+}
+
+void MainForm::stepOnce() {
+    const auto* message = findChild<QMessageBox*>(QStringLiteral("StopMessage"));
+    if (timer_->isActive() || (message != nullptr && message->isVisible())) {
+        return;
+    }
+    // Timer1_Timer takes a tick only from an enabled timer, and may stop it for good itself.
+    model_.timerEnabled = true;
+    QMetaObject::invokeMethod(timer_, "timeout");
+    model_.timerEnabled = false;
+    syncTimer();
+}
+
+void MainForm::setTickInterval(int milliseconds) {
+    // A coarse timer may be 5 % late; a precise one keeps 1 ms ticks at 1000 a second.
+    timer_->setTimerType(milliseconds < 20 ? Qt::PreciseTimer : Qt::CoarseTimer);
+    timer_->setInterval(milliseconds);
+}
+
+int MainForm::tickInterval() const {
+    return timer_->interval();
+}
+
+bool MainForm::isRunning() const {
+    return timer_->isActive();
 }
 
 void MainForm::showStopMessage(core::StopReason reason) {
