@@ -8,8 +8,12 @@
 #include <QtTest>
 #include <memory>
 
+#include "core/reset.hpp"
+#include "core/tick.hpp"
 #include "runtime/random_source.hpp"
+#include "ui/demand_histogram.hpp"
 #include "ui/main_form.hpp"
+#include "ui/share_chart.hpp"
 
 namespace {
 
@@ -41,6 +45,32 @@ void BM_WindowTick(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_WindowTick)->Unit(benchmark::kMicrosecond);
+
+// One repaint of each picture of the teaching window, after a run of state.range(0) ticks at
+// capacity 9999, which fills all 10001 demand bins, at the window's default size.
+template <typename Picture>
+void BM_PicturePaint(benchmark::State& state) {
+    core::Model model;
+    core::ResetSimulation(model);
+    model.setText(core::Text1(2), "9999");
+    model.setText(core::Text2(0), "10");
+    runtime::ClockSeededRandom random;
+    random.reseedFromClock();
+    for (std::int64_t i = 0; i < state.range(0); ++i) {
+        (void)core::Timer1_Timer(model, random);
+    }
+    Picture picture(model);
+    picture.resize(picture.sizeHint());
+    QImage image(picture.size(), QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : state) {
+        picture.render(&image);
+    }
+}
+BENCHMARK(BM_PicturePaint<ui::ShareChart>)->Arg(100)->Arg(1'000'000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PicturePaint<ui::DemandHistogram>)
+    ->Arg(100)
+    ->Arg(1'000'000)
+    ->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

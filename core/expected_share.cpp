@@ -64,7 +64,8 @@ std::optional<double> expectedSharePercent(double capacity, double ceiling) {
     if (!units) {
         return std::nullopt;
     }
-    return static_cast<double>(*units) / static_cast<double>(kShareUnits / 100);
+    constexpr double kUnitsPerPercent = static_cast<double>(kShareUnits) / 100;
+    return static_cast<double>(*units) / kUnitsPerPercent;
 }
 
 std::optional<double> expectedSharePercent(const Model& model) {

@@ -16,12 +16,14 @@
 #include <QTimer>
 #include <QVBoxLayout>
 #include <cmath>
+#include <memory>
 
 #include "core/expected_share.hpp"
 #include "ui/about_box.hpp"
 #include "ui/demand_histogram.hpp"
 #include "ui/main_form.hpp"
 #include "ui/share_chart.hpp"
+#include "ui/speed_control.hpp"
 #include "ui/summary_line.hpp"
 #include "ui/teaching_texts.hpp"
 
@@ -112,8 +114,22 @@ ChartWindow::ChartWindow(MainForm& form) : QWidget(&form, Qt::Window), form_(for
 
     frame_ = new QTimer(this);
     frame_->setSingleShot(true);
+    frame_->setInterval(16);
     connect(frame_, &QTimer::timeout, this, &ChartWindow::repaintPictures);
     connect(&form_, &MainForm::modelChanged, this, &ChartWindow::modelChanged);
+    pacer_ = new TickPacer(form_, *form_.findChild<QTimer*>(QStringLiteral("Timer1")));
+    formThrottle_ = new FrameThrottle(form_);
+    ownThrottle_ = new FrameThrottle(*this);
+}
+
+void ChartWindow::setSpeed(int tickMilliseconds) {
+    form_.setTickInterval(tickMilliseconds);
+    // Faster than designed, ticks keep to the clock; faster than the screen, both windows are
+    // painted once a frame.
+    pacer_->setActive(tickMilliseconds < kDesignedTickMilliseconds);
+    const bool fasterThanFrames = tickMilliseconds < frame_->interval();
+    formThrottle_->setActive(fasterThanFrames);
+    ownThrottle_->setActive(fasterThanFrames);
 }
 
 QWidget* ChartWindow::createControls() {
@@ -148,7 +164,7 @@ QWidget* ChartWindow::createControls() {
     });
     connect(step_, &QPushButton::clicked, this, [this] { form_.stepOnce(); });
     connect(speed_, &QComboBox::currentIndexChanged, this,
-            [this] { form_.setTickInterval(speed_->currentData().toInt()); });
+            [this] { setSpeed(speed_->currentData().toInt()); });
     return row;
 }
 
@@ -193,10 +209,12 @@ void ChartWindow::modelChanged() {
     if (!isVisible()) {
         return;
     }
-    // The summary follows every change at once; the pictures wait for the next frame.
-    const QString summary = summaryText(form_.model());
-    if (summary_->text() != summary) {
-        summary_->setText(summary);
+    // The summary follows every change at once; the pictures wait for the next frame. The form
+    // says it changed several times within a tick; the text is made when the numbers differ.
+    const SummaryNumbers numbers = summaryNumbers(form_.model());
+    if (numbers != summaryShown_) {
+        summary_->setText(summaryText(form_.model()));
+        summaryShown_ = numbers;
     }
     pause_->setEnabled(form_.isRunning());
     step_->setEnabled(!form_.isRunning());
@@ -216,8 +234,12 @@ void ChartWindow::showEvent(QShowEvent* event) {
     // One repaint a frame of the screen it is on, 60 a second where the screen does not say.
     const double rate = screen() != nullptr ? screen()->refreshRate() : 60;
     frame_->setInterval(static_cast<int>(std::ceil(1000 / (rate > 0 ? rate : 60))));
+    // Faster than the screen, every other frame is enough for the eye and halves the work.
+    formThrottle_->setFrameMilliseconds(2 * frame_->interval());
+    ownThrottle_->setFrameMilliseconds(2 * frame_->interval());
     QWidget::showEvent(event);
     frame_->stop();
+    summaryShown_.reset();
     modelChanged();
     repaintPictures();
 }
@@ -225,7 +247,7 @@ void ChartWindow::showEvent(QShowEvent* event) {
 void ChartWindow::closeEvent(QCloseEvent* event) {
     // Nothing is kept: the next opening starts at the designed speed, as the run goes on now.
     speed_->setCurrentIndex(0);
-    form_.setTickInterval(kDesignedTickMilliseconds);
+    setSpeed(kDesignedTickMilliseconds);
     frame_->stop();
     event->accept();
 }
@@ -290,10 +312,13 @@ void installTeachingWindow(MainForm& form) {
     form.setContextMenuPolicy(Qt::ActionsContextMenu);
 
     auto* percentage = form.findChild<QWidget*>(QStringLiteral("Text2(2)"));
-    QObject::connect(&form, &MainForm::modelChanged, percentage, [&form, percentage] {
-        const QString tip = expectedShareTooltip(form.model());
-        if (percentage->toolTip() != tip) {
-            percentage->setToolTip(tip);
+    // The tooltip is written when the expected share changes, not on every tick.
+    auto shown = std::make_shared<std::optional<std::optional<double>>>();
+    QObject::connect(&form, &MainForm::modelChanged, percentage, [&form, percentage, shown] {
+        const auto expected = core::expectedSharePercent(form.model());
+        if (*shown != expected) {
+            percentage->setToolTip(expectedShareTooltip(form.model()));
+            *shown = expected;
         }
     });
 }

@@ -7,6 +7,9 @@
 // at most once a frame however fast the ticks come.
 
 #include <QWidget>
+#include <optional>
+
+#include "ui/teaching_texts.hpp"
 
 class QComboBox;
 class QLabel;
@@ -16,8 +19,10 @@ class QTimer;
 namespace ui {
 
 class DemandHistogram;
+class FrameThrottle;
 class MainForm;
 class ShareChart;
+class TickPacer;
 
 class ChartWindow final : public QWidget {
     Q_OBJECT
@@ -39,6 +44,7 @@ class ChartWindow final : public QWidget {
     QWidget* createControls();
     QWidget* createDataButtons();
     void modelChanged();
+    void setSpeed(int tickMilliseconds);
     void repaintPictures();
     void askAndSavePicture();
     void copyData() const;
@@ -52,6 +58,10 @@ class ChartWindow final : public QWidget {
     QPushButton* step_ = nullptr;
     QComboBox* speed_ = nullptr;
     QTimer* frame_ = nullptr;
+    std::optional<SummaryNumbers> summaryShown_;
+    TickPacer* pacer_ = nullptr;
+    FrameThrottle* formThrottle_ = nullptr;
+    FrameThrottle* ownThrottle_ = nullptr;
 };
 
 // Adds "Графика…" (F2) and "За програмата…" to the form, as keys and as its context menu,

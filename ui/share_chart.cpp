@@ -4,6 +4,7 @@
 #include <QPainterPath>
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <vector>
 
 #include "core/expected_share.hpp"
@@ -14,6 +15,49 @@ namespace ui {
 namespace {
 
 using Point = core::RunStatistics::Point;
+
+// Drops the points that lie within half a pixel of the line through their neighbours
+// (Ramer-Douglas-Peucker): the stroke looks the same and costs a fraction.
+QPolygonF simplified(const QPolygonF& path) {
+    if (path.size() < 3) {
+        return path;
+    }
+    std::vector<bool> keep(static_cast<std::size_t>(path.size()), false);
+    keep.front() = true;
+    keep.back() = true;
+    std::vector<std::pair<qsizetype, qsizetype>> spans = {{0, path.size() - 1}};
+    while (!spans.empty()) {
+        const auto [first, last] = spans.back();
+        spans.pop_back();
+        const QPointF from = path[first];
+        const QPointF along = path[last] - from;
+        const double length = std::hypot(along.x(), along.y());
+        double farthest = 0;
+        qsizetype at = first;
+        for (qsizetype i = first + 1; i < last; ++i) {
+            const QPointF off = path[i] - from;
+            const double distance =
+                length > 0 ? std::abs(along.x() * off.y() - along.y() * off.x()) / length
+                           : std::hypot(off.x(), off.y());
+            if (distance > farthest) {
+                farthest = distance;
+                at = i;
+            }
+        }
+        if (farthest > 0.5) {
+            keep[static_cast<std::size_t>(at)] = true;
+            spans.emplace_back(first, at);
+            spans.emplace_back(at, last);
+        }
+    }
+    QPolygonF result;
+    for (qsizetype i = 0; i < path.size(); ++i) {
+        if (keep[static_cast<std::size_t>(i)]) {
+            result << path[i];
+        }
+    }
+    return result;
+}
 
 double percentAt(const Point& point) {
     return static_cast<double>(point.overloads) / static_cast<double>(point.tick) * 100;
@@ -161,13 +205,37 @@ void ShareChart::paintEvent(QPaintEvent* /*event*/) {
                          QPointF(plot.right(), yOf(*expected)));
     }
     if (!points.empty()) {
+        // Thousands of points fall on a few hundred pixel columns: each column keeps its
+        // highest and lowest point, in the order drawn, which looks the same and strokes fast.
         QPolygonF path;
-        path.reserve(static_cast<qsizetype>(points.size()));
+        int column = std::numeric_limits<int>::min();
+        QPointF low;
+        QPointF high;
+        const auto flushColumn = [&] {
+            if (low.y() - high.y() < 1) {
+                path << low;
+                return;
+            }
+            path << (low.x() <= high.x() ? low : high) << (low.x() <= high.x() ? high : low);
+        };
         for (const Point& point : points) {
-            path << QPointF(xOf(static_cast<double>(point.tick)), yOf(percentAt(point)));
+            const QPointF at(xOf(static_cast<double>(point.tick)), yOf(percentAt(point)));
+            if (static_cast<int>(at.x()) != column) {
+                if (column != std::numeric_limits<int>::min()) {
+                    flushColumn();
+                }
+                column = static_cast<int>(at.x());
+                low = at;
+                high = at;
+            } else if (at.y() > low.y()) {
+                low = at;
+            } else if (at.y() < high.y()) {
+                high = at;
+            }
         }
-        painter.setPen(QPen(kMeasuredColour, 2.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        painter.drawPolyline(path);
+        flushColumn();
+        painter.setPen(QPen(kMeasuredColour, 2.5, Qt::SolidLine, Qt::FlatCap, Qt::BevelJoin));
+        painter.drawPolyline(simplified(path));
     }
     painter.restore();
 

@@ -21,30 +21,49 @@ SummaryLine::SummaryLine(QWidget* parent) : QLabel(parent) {
     setSizePolicy(policy);
 }
 
+void SummaryLine::measure() const {
+    if (measured_ == text() && measuredFont_ == font() && !partWidths_.empty()) {
+        return;
+    }
+    measured_ = text();
+    measuredFont_ = font();
+    parts_ = measured_.split(kPartSeparator);
+    partWidths_.clear();
+    for (const QString& part : parts_) {
+        partWidths_.push_back(fontMetrics().horizontalAdvance(part));
+    }
+    separatorWidth_ = fontMetrics().horizontalAdvance(kPartSeparator);
+}
+
 QStringList SummaryLine::lines(int width) const {
-    const QFontMetrics metrics = fontMetrics();
+    measure();
     QStringList result;
-    for (const QString& part : text().split(kPartSeparator)) {
-        const QString joined = result.isEmpty() ? part : result.back() + kPartSeparator + part;
-        if (!result.isEmpty() && metrics.horizontalAdvance(joined) <= width - 2 * kMargin) {
-            result.back() = joined;
+    int used = 0;
+    for (std::size_t i = 0; i < partWidths_.size(); ++i) {
+        const QString& part = parts_[static_cast<qsizetype>(i)];
+        if (!result.isEmpty() && used + separatorWidth_ + partWidths_[i] <= width - 2 * kMargin) {
+            result.back() += kPartSeparator + part;
+            used += separatorWidth_ + partWidths_[i];
         } else {
             result.append(part);
+            used = partWidths_[i];
         }
     }
     return result;
 }
 
 QSize SummaryLine::sizeHint() const {
-    return {fontMetrics().horizontalAdvance(text()) + 2 * kMargin,
-            fontMetrics().lineSpacing() + 2 * kMargin};
+    measure();
+    int width = 0;
+    for (const int part : partWidths_) {
+        width += part + separatorWidth_;
+    }
+    return {width - separatorWidth_ + 2 * kMargin, fontMetrics().lineSpacing() + 2 * kMargin};
 }
 
 QSize SummaryLine::minimumSizeHint() const {
-    int widest = 0;
-    for (const QString& part : text().split(kPartSeparator)) {
-        widest = std::max(widest, fontMetrics().horizontalAdvance(part));
-    }
+    measure();
+    const int widest = partWidths_.empty() ? 0 : *std::ranges::max_element(partWidths_);
     return {widest + 2 * kMargin, fontMetrics().lineSpacing() + 2 * kMargin};
 }
 

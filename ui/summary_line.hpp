@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QLabel>
+#include <QStringList>
+#include <vector>
 
 namespace ui {
 
@@ -23,6 +25,15 @@ class SummaryLine final : public QLabel {
 
   private:
     [[nodiscard]] QStringList lines(int width) const;
+    // The parts of the text and their widths, measured once for each text: the layout asks
+    // for heights on every change, and at 1000 ticks a second shaping the text each time costs.
+    void measure() const;
+
+    mutable QString measured_;
+    mutable QFont measuredFont_;
+    mutable QStringList parts_;
+    mutable std::vector<int> partWidths_;
+    mutable int separatorWidth_ = 0;
 };
 
 }  // namespace ui

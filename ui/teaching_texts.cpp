@@ -33,6 +33,10 @@ std::optional<double> measuredSharePercent(const core::Model& model) {
     return static_cast<double>(model.OverloadCount) / static_cast<double>(ticks) * 100;
 }
 
+SummaryNumbers summaryNumbers(const core::Model& model) {
+    return {model.TickCount.value_or(0), model.OverloadCount, core::expectedSharePercent(model)};
+}
+
 QString summaryText(const core::Model& model) {
     return QStringLiteral("Тегления: %1; Претоварвания: %2; Измерен дял: %3; Очакван дял: %4")
         .arg(model.TickCount.value_or(0))

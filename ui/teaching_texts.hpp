@@ -18,6 +18,16 @@ QString twoDecimals(double value, const core::Model& model);
 // Whole values plainly, others with up to 15 significant digits: "100", "100,5".
 QString plainNumber(double value, const core::Model& model);
 
+// What the summary states; the text changes only when these do.
+struct SummaryNumbers {
+    std::int64_t ticks;
+    int overloads;
+    std::optional<double> expected;
+
+    friend bool operator==(const SummaryNumbers&, const SummaryNumbers&) = default;
+};
+SummaryNumbers summaryNumbers(const core::Model& model);
+
 // "Тегления: n; Претоварвания: k; Измерен дял: m %; Очакван дял: e %".
 QString summaryText(const core::Model& model);
 // The tooltip of "% откази": "Очакван дял при тези стойности: 8,10 %".
