@@ -43,7 +43,7 @@ int drawHeading(QPainter& painter, int width, const QString& title,
     for (const LegendEntry& entry : legend) {
         legendWidth += entryWidth(entry);
     }
-    const int titleWidth = metrics.horizontalAdvance(title) + 2 * line;
+    const int titleWidth = metrics.horizontalAdvance(title) + line;
     const bool oneLine = line / 2 + titleWidth + legendWidth <= width;
     const int margin = line / 4;
 

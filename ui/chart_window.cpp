@@ -1,5 +1,7 @@
 #include "ui/chart_window.hpp"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QAction>
 #include <QClipboard>
 #include <QCloseEvent>
@@ -100,9 +102,9 @@ ChartWindow::ChartWindow(MainForm& form) : QWidget(&form, Qt::Window), form_(for
     layout->addWidget(createPicture(), 1);
     layout->addWidget(createDataButtons());
     // Tab runs down the window: time controls, summary, pictures, then the data buttons.
-    QWidget* const order[] = {pause_,
+    QWidget* const order[] = {speed_,
+                              pause_,
                               step_,
-                              speed_,
                               summary_,
                               shareChart_,
                               histogram_,
@@ -111,6 +113,7 @@ ChartWindow::ChartWindow(MainForm& form) : QWidget(&form, Qt::Window), form_(for
     for (std::size_t i = 1; i < std::size(order); ++i) {
         setTabOrder(order[i - 1], order[i]);
     }
+    speed_->setFocus();
 
     frame_ = new QTimer(this);
     frame_->setSingleShot(true);
@@ -151,11 +154,12 @@ QWidget* ChartWindow::createControls() {
     }
     auto* speedLabel = new QLabel(QStringLiteral("Скорост:"), row);
     speedLabel->setBuddy(speed_);
-    layout->addWidget(pause_);
-    layout->addWidget(step_);
-    layout->addSpacing(fontMetrics().height());
+    // Speed first: it is what a teacher changes on opening, and it has the focus then.
     layout->addWidget(speedLabel);
     layout->addWidget(speed_);
+    layout->addSpacing(fontMetrics().height());
+    layout->addWidget(pause_);
+    layout->addWidget(step_);
     layout->addStretch(1);
 
     connect(pause_, &QPushButton::clicked, this, [this] {
@@ -200,8 +204,8 @@ QWidget* ChartWindow::createPicture() {
     shareChart_ = new ShareChart(form_.model(), picture_);
     histogram_ = new DemandHistogram(form_.model(), picture_);
     layout->addWidget(summary_);
-    layout->addWidget(shareChart_, 3);
-    layout->addWidget(histogram_, 2);
+    layout->addWidget(shareChart_, 5);
+    layout->addWidget(histogram_, 4);
     return picture_;
 }
 
@@ -299,7 +303,26 @@ void ChartWindow::askAndSavePicture() {
     }
 }
 
+namespace {
+
+// The pictures are charts to an assistive tool, named and described by their widgets.
+QAccessibleInterface* chartAccessible(const QString& className, QObject* object) {
+    if (className == QLatin1String("ui::ShareChart") ||
+        className == QLatin1String("ui::DemandHistogram")) {
+        return new QAccessibleWidget(qobject_cast<QWidget*>(object), QAccessible::Chart);
+    }
+    return nullptr;
+}
+
+}  // namespace
+
 void installTeachingWindow(MainForm& form) {
+    // Once for the process, however many forms are made.
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(chartAccessible);
+        return true;
+    }();
+    Q_UNUSED(factoryInstalled);
     auto* chart = new QAction(QStringLiteral("Графика…"), &form);
     chart->setObjectName(QStringLiteral("ChartAction"));
     chart->setShortcut(QKeySequence(Qt::Key_F2));

@@ -98,9 +98,9 @@ void DemandHistogram::paintEvent(QPaintEvent* /*event*/) {
     const double top = std::max(1.0, std::ceil(static_cast<double>(highest) / yStep)) * yStep;
     const QString widestLabel = plainNumber(top, model_);
     const int heading =
-        drawHeading(painter, width(), QStringLiteral("Колко пъти е изтеглено търсенето"),
+        drawHeading(painter, width(), QStringLiteral("Колко пъти е изтеглено всяко търсене"),
                     {{kNormalColour, false, QStringLiteral("до капацитета")},
-                     {kOverloadColour, false, QStringLiteral("над него (претоварване)")}});
+                     {kOverloadColour, false, QStringLiteral("претоварване")}});
     const QRect plot = rect().adjusted(metrics.horizontalAdvance(widestLabel) + line,
                                        heading + line / 2, -line, -(2 * line + line / 2));
 

@@ -3,6 +3,7 @@
 
 #include "ui/chart_window.hpp"
 
+#include <QAccessible>
 #include <QAction>
 #include <QClipboard>
 #include <QComboBox>
@@ -175,16 +176,20 @@ class ChartWindowTest : public QObject, protected testing_support::FormDriver {
 
     void everyControlIsReachedByTab() {
         startTenPercentRun({drawOf(7)});
+        QCOMPARE(chart()->focusWidget(), inChart("Speed"));
+        QAccessibleInterface* share = QAccessible::queryAccessibleInterface(inChart("ShareChart"));
+        QCOMPARE(share->role(), QAccessible::Chart);
+        QCOMPARE(share->text(QAccessible::Name), inChart("ShareChart")->accessibleName());
         QStringList chain;
-        QWidget* widget = inChart("Pause");
+        QWidget* widget = inChart("Speed");
         do {
             if ((widget->focusPolicy() & Qt::TabFocus) && widget->isVisible() &&
                 widget->isEnabled()) {
                 chain << widget->objectName();
             }
             widget = widget->nextInFocusChain();
-        } while (widget != inChart("Pause"));
-        QCOMPARE(chain, QStringList({"Pause", "Speed", "ChartSummary", "ShareChart",
+        } while (widget != inChart("Speed"));
+        QCOMPARE(chain, QStringList({"Speed", "Pause", "ChartSummary", "ShareChart",
                                      "DemandHistogram", "SavePicture", "CopyData"}));
     }
 
