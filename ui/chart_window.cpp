@@ -128,7 +128,7 @@ ChartWindow::ChartWindow(MainForm& form) : QWidget(&form, Qt::Window), form_(for
 void ChartWindow::setSpeed(int tickMilliseconds) {
     form_.setTickInterval(tickMilliseconds);
     // Faster than designed, ticks keep to the clock; faster than the screen, both windows are
-    // painted once a frame.
+    // painted at most every other frame.
     pacer_->setActive(tickMilliseconds < kDesignedTickMilliseconds);
     const bool fasterThanFrames = tickMilliseconds < frame_->interval();
     formThrottle_->setActive(fasterThanFrames);
@@ -203,7 +203,7 @@ QWidget* ChartWindow::createPicture() {
     summary_->setFont(bold);
     shareChart_ = new ShareChart(form_.model(), picture_);
     histogram_ = new DemandHistogram(form_.model(), picture_);
-    layout->addWidget(summary_);
+    layout->addWidget(new SummaryHolder(summary_, picture_));
     layout->addWidget(shareChart_, 5);
     layout->addWidget(histogram_, 4);
     return picture_;

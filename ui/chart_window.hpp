@@ -12,7 +12,6 @@
 #include "ui/teaching_texts.hpp"
 
 class QComboBox;
-class QLabel;
 class QPushButton;
 class QTimer;
 
@@ -22,6 +21,7 @@ class DemandHistogram;
 class FrameThrottle;
 class MainForm;
 class ShareChart;
+class SummaryLine;
 class TickPacer;
 
 class ChartWindow final : public QWidget {
@@ -50,7 +50,7 @@ class ChartWindow final : public QWidget {
     void copyData() const;
 
     MainForm& form_;
-    QLabel* summary_ = nullptr;
+    SummaryLine* summary_ = nullptr;
     ShareChart* shareChart_ = nullptr;
     DemandHistogram* histogram_ = nullptr;
     QWidget* picture_ = nullptr;

@@ -1,5 +1,6 @@
 #include "ui/summary_line.hpp"
 
+#include <QEvent>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
@@ -29,8 +30,24 @@ void SummaryLine::measure() const {
     measuredFont_ = font();
     parts_ = measured_.split(kPartSeparator);
     partWidths_.clear();
+    if (widthsFont_ != font() || widths_.size() > 256) {
+        widths_.clear();
+        widthsFont_ = font();
+    }
     for (const QString& part : parts_) {
-        partWidths_.push_back(fontMetrics().horizontalAdvance(part));
+        // Digits are as wide as each other in the fonts a desktop uses: "Тегления: 4518" is
+        // measured once as "Тегления: 0000", not shaped anew for every tick.
+        QString shape = part;
+        for (QChar& character : shape) {
+            if (character.isDigit()) {
+                character = QLatin1Char('0');
+            }
+        }
+        auto known = widths_.find(shape);
+        if (known == widths_.end()) {
+            known = widths_.insert(shape, fontMetrics().horizontalAdvance(shape));
+        }
+        partWidths_.push_back(*known);
     }
     separatorWidth_ = fontMetrics().horizontalAdvance(kPartSeparator);
 }
@@ -85,6 +102,29 @@ void SummaryLine::paintEvent(QPaintEvent* /*event*/) {
         option.initFrom(this);
         style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
     }
+}
+
+SummaryHolder::SummaryHolder(SummaryLine* line, QWidget* parent) : QWidget(parent), line_(line) {
+    line_->setParent(this);
+    QSizePolicy policy(QSizePolicy::Preferred, QSizePolicy::Minimum);
+    policy.setHeightForWidth(true);
+    setSizePolicy(policy);
+}
+
+bool SummaryHolder::event(QEvent* event) {
+    if (event->type() == QEvent::LayoutRequest) {
+        // The line asks after every change of its text; the window's layout is redone only
+        // when the summary needs another number of lines.
+        if (line_->heightForWidth(width()) != height()) {
+            updateGeometry();
+        }
+        return true;
+    }
+    return QWidget::event(event);
+}
+
+void SummaryHolder::resizeEvent(QResizeEvent* /*event*/) {
+    line_->setGeometry(rect());
 }
 
 }  // namespace ui

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QLabel>
 #include <QStringList>
 #include <vector>
@@ -34,6 +35,32 @@ class SummaryLine final : public QLabel {
     mutable QStringList parts_;
     mutable std::vector<int> partWidths_;
     mutable int separatorWidth_ = 0;
+    mutable QHash<QString, int> widths_;
+    mutable QFont widthsFont_;
+};
+
+// Holds the summary line in the window's layout. A label asks its parent's layout to be redone
+// on every change of its text, which at 1000 ticks a second is most of the window's work; the
+// holder has no layout of its own and passes the request on only when the height changes.
+class SummaryHolder final : public QWidget {
+    Q_OBJECT
+
+  public:
+    SummaryHolder(SummaryLine* line, QWidget* parent);
+
+    [[nodiscard]] QSize sizeHint() const override { return line_->sizeHint(); }
+    [[nodiscard]] QSize minimumSizeHint() const override { return line_->minimumSizeHint(); }
+    [[nodiscard]] bool hasHeightForWidth() const override { return true; }
+    [[nodiscard]] int heightForWidth(int width) const override {
+        return line_->heightForWidth(width);
+    }
+
+  protected:
+    bool event(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+  private:
+    SummaryLine* line_;
 };
 
 }  // namespace ui

@@ -166,6 +166,13 @@ class ChartWindowTest : public QObject, protected testing_support::FormDriver {
             QCOMPARE(speed->itemText(i), texts[i]);
             QCOMPARE(timer()->interval(), intervals[i]);
         }
+        // Paused at full speed, a step is still exactly one tick.
+        QTest::mouseClick(pause, Qt::LeftButton);
+        const auto ticks = form_->model().TickCount.value_or(0);
+        QTest::mouseClick(step, Qt::LeftButton);
+        QTest::qWait(20);
+        QCOMPARE(form_->model().TickCount, ticks + 1);
+        click("Command1(0)");
         QVERIFY(timer()->isActive());
         chart()->close();
         QCOMPARE(timer()->interval(), 1000);
