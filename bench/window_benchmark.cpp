@@ -60,9 +60,7 @@ void BM_PicturePaint(benchmark::State& state) {
     // The same run every time, so that the figures compare.
     class FixedSeedRandom final : public runtime::RandomSource {
       public:
-        float next() override {
-            return static_cast<float>(engine_() >> 8U) / 16777216.0F;
-        }
+        float next() override { return static_cast<float>(engine_() >> 8U) / 16777216.0F; }
         void reseedFromClock() override {}
 
       private:
