@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/check_inputs.hpp"
+#include "core/expected_share.hpp"
 #include "core/model.hpp"
 #include "core/reset.hpp"
 #include "core/tick.hpp"
@@ -37,6 +38,19 @@ void BM_Tick(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_Tick);
+
+// The expected share for the model's texts, as the teaching window asks for it on every change.
+void BM_ExpectedShare(benchmark::State& state, const std::string& capacity) {
+    core::Model model;
+    model.setText(core::Text1(2), capacity);
+    model.setText(core::Text2(0), "10");
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(core::expectedSharePercent(model));
+    }
+}
+BENCHMARK_CAPTURE(BM_ExpectedShare, capacity100, std::string("100"));
+BENCHMARK_CAPTURE(BM_ExpectedShare, capacity9999, std::string("9999"));
+BENCHMARK_CAPTURE(BM_ExpectedShare, none, std::string("9E99"));
 
 void BM_NumberFromText(benchmark::State& state, const std::string& text) {
     for (auto _ : state) {

@@ -10,9 +10,15 @@
 #include <QLineEdit>
 #include <QtTest>
 #include <memory>
+#include <random>
+#include <string>
 
+#include "core/reset.hpp"
+#include "core/tick.hpp"
 #include "runtime/random_source.hpp"
+#include "ui/demand_histogram.hpp"
 #include "ui/main_form.hpp"
+#include "ui/share_chart.hpp"
 
 namespace {
 
@@ -44,6 +50,44 @@ void BM_WindowTick(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_WindowTick)->Unit(benchmark::kMicrosecond);
+
+// One repaint of each picture of the teaching window, after a run of state.range(0) ticks at
+// 10 % overselling of a capacity, at about the size the window gives it: capacity 100 for the
+// share, whose path then wanders, and 9999 for the demands, which then fill all 10001 bins.
+template <typename Picture, int kCapacity>
+void BM_PicturePaint(benchmark::State& state) {
+    core::Model model;
+    core::ResetSimulation(model);
+    model.setText(core::Text1(2), std::to_string(kCapacity));
+    model.setText(core::Text2(0), "10");
+    // The same run every time, so that the figures compare.
+    class FixedSeedRandom final : public runtime::RandomSource {
+      public:
+        float next() override { return static_cast<float>(engine_() >> 8U) / 16777216.0F; }
+        void reseedFromClock() override {}
+
+      private:
+        std::mt19937 engine_{12345};
+    } random;
+    for (std::int64_t i = 0; i < state.range(0); ++i) {
+        (void)core::Timer1_Timer(model, random);
+    }
+    Picture picture(model);
+    picture.resize(800, 330);
+    QImage image(picture.size(), QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : state) {
+        picture.render(&image);
+    }
+}
+BENCHMARK(BM_PicturePaint<ui::ShareChart, 100>)
+    ->Arg(100)
+    ->Arg(6000)
+    ->Arg(1'000'000)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PicturePaint<ui::DemandHistogram, 9999>)
+    ->Arg(100)
+    ->Arg(1'000'000)
+    ->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

@@ -10,6 +10,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/run_statistics.hpp"
+
 namespace core {
 
 // The two control arrays of text boxes on the window.
@@ -63,6 +65,8 @@ class Model {
     std::optional<std::int16_t> Situation;
     std::optional<std::int64_t> TickCount;
     std::int16_t OverloadCount = 0;
+    // What the teaching window draws, since the last reset; the tick keeps it.
+    RunStatistics statistics;
 
   private:
     std::string& slot(TextField field);

@@ -13,6 +13,7 @@ void ResetSimulation(Model& model) {
     model.timerEnabled = false;
     model.TickCount = 0;
     model.OverloadCount = 0;
+    model.statistics.reset();
     model.setText(Text2(2), "0");
 }
 

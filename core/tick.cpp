@@ -22,14 +22,6 @@ bool isOverselling(const Model& model) {
     return model.Situation.value_or(0) == 0;
 }
 
-double drawCeiling(const Model& model) {
-    double ceiling = numberFromText(model.text(Text1(2)));
-    if (isOverselling(model)) {
-        ceiling *= numberFromText(model.text(Text2(0))) / 100 + 1;
-    }
-    return ceiling;
-}
-
 std::string failurePercentageText(const Model& model) {
     const double percentage = static_cast<double>(model.OverloadCount) /
                               static_cast<double>(model.TickCount.value_or(0)) * 100;
@@ -51,6 +43,14 @@ std::optional<StopReason> limitBeforeTick(const Model& model) {
 }
 
 }  // namespace
+
+double drawCeiling(const Model& model) {
+    double ceiling = numberFromText(model.text(Text1(2)));
+    if (isOverselling(model)) {
+        ceiling *= numberFromText(model.text(Text2(0))) / 100 + 1;
+    }
+    return ceiling;
+}
 
 std::string_view stopMessage(StopReason reason) {
     switch (reason) {
@@ -97,6 +97,8 @@ void SimulateTick(Model& model, runtime::RandomSource& random) {
         ++model.OverloadCount;
         model.setText(Text2(2), failurePercentageText(model));
     }
+    // Before the last write, so whoever hears it sees the statistics of this tick too.
+    model.statistics.record(*model.TickCount, demand, model.OverloadCount);
     model.appendText(Text1(0), runtime::textOfInt16(demand) + std::string(kLineBreak));
 }
 

@@ -15,6 +15,9 @@ inline constexpr std::string_view kLogHeader = "Начало на ново от�
 inline constexpr std::string_view kOverloadMark = "Претоварване ";
 inline constexpr std::string_view kLineBreak = "\r\n";
 
+// The ceiling of the draw: the capacity, raised by the overselling percentage in that case.
+double drawCeiling(const Model& model);
+
 // Why a tick refused to run. The tick then changes nothing but switching the timer off.
 enum class StopReason {
     NoDemandPossible,      // the ceiling rounds to 0 or leaves the 32-bit range

@@ -17,6 +17,7 @@
 #include "core/check_inputs.hpp"
 #include "core/reset.hpp"
 #include "ui/accessible_text_box.hpp"
+#include "ui/chart_window.hpp"
 #include "ui/control_factory.hpp"
 #include "ui/control_table.hpp"
 #include "ui/form_texts.hpp"
@@ -74,6 +75,7 @@ MainForm::MainForm(std::unique_ptr<runtime::RandomSource> random, QWidget* paren
     showText(core::Text1(1));
     // The log comes first in the tab order: a pupil starts by reading it.
     text1_.at(0)->setFocus();
+    installTeachingWindow(*this);
 
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         move(screen->availableGeometry().center() - rect().center());
@@ -185,6 +187,7 @@ void MainForm::syncTimer() {
     } else if (!model_.timerEnabled && timer_->isActive()) {
         timer_->stop();
     }
+    emit modelChanged();
 }
 
 void MainForm::Form_Load() {
@@ -230,6 +233,36 @@ void MainForm::Timer1_Timer() {
     if (stop) {
         showStopMessage(*stop);
     }
+}
+
+void MainForm::pauseRun() {
+    model_.timerEnabled = false;
+    syncTimer();
+}
+
+void MainForm::stepOnce() {
+    if (timer_->isActive() || (stopMessage_ != nullptr && stopMessage_->isVisible())) {
+        return;
+    }
+    // Timer1_Timer takes a tick only from an enabled timer, and may stop it for good itself.
+    model_.timerEnabled = true;
+    QMetaObject::invokeMethod(timer_, "timeout");
+    model_.timerEnabled = false;
+    syncTimer();
+}
+
+void MainForm::setTickInterval(int milliseconds) {
+    // A coarse timer may be 5 % late; a precise one keeps 1 ms ticks at 1000 a second.
+    timer_->setTimerType(milliseconds < 20 ? Qt::PreciseTimer : Qt::CoarseTimer);
+    timer_->setInterval(milliseconds);
+}
+
+int MainForm::tickInterval() const {
+    return timer_->interval();
+}
+
+bool MainForm::isRunning() const {
+    return timer_->isActive();
 }
 
 void MainForm::showStopMessage(core::StopReason reason) {

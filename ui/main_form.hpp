@@ -45,8 +45,18 @@ class MainForm final : public QWidget {
     void Text2_Change(int index);
     void Timer1_Timer();
 
+    // Hooks for the teaching window (ui/chart_window), which adds its actions to the form.
+    // Stops the timer without a reset; Run resumes it.
+    void pauseRun();
+    // While the timer is stopped: one tick through Timer1_Timer, delivered as the timer would.
+    void stepOnce();
+    void setTickInterval(int milliseconds);
+    [[nodiscard]] int tickInterval() const;
+    [[nodiscard]] bool isRunning() const;
+
   signals:
-    // After every change notification of the model, once the box shows the new text.
+    // After every text write of the model and every start or stop of the timer: so after
+    // every tick, reset, option click and edit.
     void modelChanged();
 
   private:

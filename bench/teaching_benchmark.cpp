@@ -1,0 +1,194 @@
+// The teaching window under load. Two runs, figures rather than pass or fail:
+//   teaching_benchmark offscreen TICKS   ticks through the timer's handler, offscreen, with the
+//                                        teaching window open: time per tick and resident
+//                                        memory after the first 10,000 ticks against the end.
+//   teaching_benchmark realtime SECONDS  on the X display in DISPLAY, at "1000 в секунда" with
+//                                        the teaching window open: ticks a second, the delay of
+//                                        real clicks (sent through XTest from another thread)
+//                                        and the program's CPU share.
+
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QStyleFactory>
+#include <QTimer>
+#include <QtTest>
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <fstream>
+#include <memory>
+#include <thread>
+#include <vector>
+
+#include "runtime/random_source.hpp"
+#include "ui/bulgarian_translation.hpp"
+#include "ui/chart_window.hpp"
+#include "ui/main_form.hpp"
+#include "x_clicker.hpp"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+long residentKiB() {
+    std::ifstream statm("/proc/self/statm");
+    long pages = 0;
+    long resident = 0;
+    statm >> pages >> resident;
+    return resident * sysconf(_SC_PAGESIZE) / 1024;
+}
+
+double cpuSeconds() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+           static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+// The form with the teaching window open and a run started at 10 % overselling of `capacity`,
+// typed as a user types.
+std::unique_ptr<ui::MainForm> startRun(const QString& capacity) {
+    auto form = std::make_unique<ui::MainForm>(std::make_unique<runtime::ClockSeededRandom>());
+    form->show();
+    if (!QTest::qWaitForWindowExposed(form.get())) {
+        std::fprintf(stderr, "the main window was never exposed\n");
+        return nullptr;
+    }
+    for (const auto& [name, text] :
+         {std::pair{"Text2(0)", QStringLiteral("10")}, std::pair{"Text1(2)", capacity}}) {
+        auto* box = form->findChild<QLineEdit*>(QLatin1String(name));
+        box->selectAll();
+        QTest::keyClicks(box, text);
+    }
+    ui::ChartWindow* chart = ui::openChartWindow(*form);
+    if (!QTest::qWaitForWindowExposed(chart)) {
+        std::fprintf(stderr, "the teaching window was never exposed\n");
+        return nullptr;
+    }
+    form->Command1_Click(0);
+    return form;
+}
+
+int offscreen(long ticks) {
+    // Capacity 9999 draws all 10001 demands and overloads about once in 20,000 ticks, so a
+    // million ticks fill every bin and thin the series many times without reaching the limit.
+    auto form = startRun(QStringLiteral("9999"));
+    if (!form) {
+        return 1;
+    }
+    // At "1000 в секунда", so both windows paint at most once a frame, as they do in the
+    // program at that speed; the real timer's ticks come on top of the ones sent here.
+    form->findChild<QComboBox*>(QStringLiteral("Speed"))->setCurrentIndex(3);
+    auto* timer = form->findChild<QTimer*>(QStringLiteral("Timer1"));
+    long afterWarmUp = 0;
+    long highest = 0;
+    QElapsedTimer elapsed;
+    for (long i = 1; i <= ticks; ++i) {
+        if (i == 10'000) {
+            afterWarmUp = residentKiB();
+            elapsed.start();
+        }
+        QMetaObject::invokeMethod(timer, "timeout");
+        // The event loop between ticks, as in the running program: repaints and the frame timer.
+        QCoreApplication::processEvents();
+        if (i > 10'000 && i % 1000 == 0) {
+            highest = std::max(highest, residentKiB());
+        }
+    }
+    const long measured = ticks - 10'000;
+    std::printf("offscreen: %ld ticks through Timer1_Timer with the teaching window open\n",
+                static_cast<long>(form->model().TickCount.value_or(0)));
+    if (measured > 0) {
+        std::printf(
+            "  time per tick after the first 10,000: %.1f us\n",
+            static_cast<double>(elapsed.nsecsElapsed()) / 1000.0 / static_cast<double>(measured));
+        std::printf(
+            "  resident memory at tick 10,000: %ld KiB; highest after it: %ld KiB; "
+            "growth %ld KiB (bound 2048)\n",
+            afterWarmUp, highest, highest - afterWarmUp);
+    }
+    return 0;
+}
+
+class PressTimes : public QObject {
+  public:
+    std::vector<Clock::time_point> received;
+
+  protected:
+    bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+        if (event->type() == QEvent::MouseButtonPress) {
+            received.push_back(Clock::now());
+        }
+        return false;
+    }
+};
+
+int realtime(int seconds) {
+    auto form = startRun(QStringLiteral("100"));
+    if (!form) {
+        return 1;
+    }
+    auto* chart = form->findChild<ui::ChartWindow*>(QStringLiteral("ChartWindow"));
+    chart->findChild<QComboBox*>(QStringLiteral("Speed"))->setCurrentIndex(3);
+    auto* summary = chart->findChild<QWidget*>(QStringLiteral("ChartSummary"));
+    PressTimes presses;
+    summary->installEventFilter(&presses);
+    QTest::qWait(500);
+
+    const std::int64_t ticksBefore = form->model().TickCount.value_or(0);
+    const double cpuBefore = cpuSeconds();
+    QElapsedTimer wall;
+    wall.start();
+    const QPoint target = summary->mapToGlobal(summary->rect().center());
+    XClicker clicker(target.x(), target.y(), std::chrono::milliseconds(700));
+    QTimer::singleShot(seconds * 1000, qApp, &QCoreApplication::quit);
+    QApplication::exec();
+    const double wallSeconds = static_cast<double>(wall.nsecsElapsed()) / 1e9;
+    const double cpu = cpuSeconds() - cpuBefore;
+    const std::int64_t ticks = form->model().TickCount.value_or(0) - ticksBefore;
+    clicker.stop();
+
+    std::vector<double> delays;
+    const auto sent = clicker.sent();
+    for (std::size_t i = 0; i < std::min(sent.size(), presses.received.size()); ++i) {
+        delays.push_back(
+            std::chrono::duration<double, std::milli>(presses.received[i] - sent[i]).count());
+    }
+    std::sort(delays.begin(), delays.end());
+    std::printf("realtime at 1000 a second with the teaching window open, %.1f s:\n", wallSeconds);
+    std::printf("  ticks a second: %.0f (target at least 950)\n",
+                static_cast<double>(ticks) / wallSeconds);
+    if (!delays.empty()) {
+        std::printf(
+            "  click to press event: median %.1f ms, slowest %.1f ms of %zu clicks "
+            "(target within 50 ms)\n",
+            delays[delays.size() / 2], delays.back(), delays.size());
+    }
+    std::printf("  CPU: %.1f %% of one core (target under 25 %%)\n", cpu / wallSeconds * 100);
+    std::printf("  resident memory: %ld KiB\n", residentKiB());
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    const bool offscreenRun = argc == 3 && std::string_view(argv[1]) == "offscreen";
+    const bool realtimeRun = argc == 3 && std::string_view(argv[1]) == "realtime";
+    if (!offscreenRun && !realtimeRun) {
+        std::fprintf(stderr, "usage: teaching_benchmark offscreen TICKS | realtime SECONDS\n");
+        return 2;
+    }
+    if (offscreenRun) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication application(argc, argv);
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    ui::installBulgarianTranslation(application);
+    const long amount = std::strtol(argv[2], nullptr, 10);
+    return offscreenRun ? offscreen(amount) : realtime(static_cast<int>(amount));
+}

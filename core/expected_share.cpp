@@ -1,0 +1,75 @@
+#include "core/expected_share.hpp"
+
+#include <cmath>
+#include <cstdlib>
+
+#include "core/tick.hpp"
+#include "runtime/errors.hpp"
+#include "runtime/number_from_text.hpp"
+#include "runtime/rounding.hpp"
+
+namespace core {
+namespace {
+
+constexpr std::int64_t kLargestDraw = 10000;
+
+// How many r in [0, last] have r mod n >= first, for 0 <= first <= n: the remainders run
+// through 0 .. n - 1 once per full period, then 0 .. rest - 1.
+std::int64_t countRemaindersFrom(std::int64_t last, std::int64_t n, std::int64_t first) {
+    const std::int64_t values = last + 1;
+    const std::int64_t perPeriod = n - first;
+    const std::int64_t inRest = values % n - first;
+    return values / n * perPeriod + (inRest > 0 ? inRest : 0);
+}
+
+// The smallest whole demand d >= 0 with capacity < d, or n when no demand below n is above it.
+std::int64_t firstOverloadingDemand(double capacity, std::int64_t n) {
+    if (std::isnan(capacity)) {
+        return n;  // no comparison with NaN holds
+    }
+    if (capacity < 0) {
+        return 0;
+    }
+    if (capacity >= static_cast<double>(n)) {
+        return n;
+    }
+    return static_cast<std::int64_t>(std::floor(capacity)) + 1;
+}
+
+}  // namespace
+
+std::optional<std::int64_t> expectedOverloadUnits(double capacity, double ceiling) {
+    std::int32_t rounded = 0;
+    try {
+        rounded = runtime::roundToInt32(ceiling);
+    } catch (const runtime::Overflow&) {
+        return std::nullopt;
+    }
+    if (rounded == 0) {
+        return std::nullopt;
+    }
+    // r is never negative, so r Mod N = r Mod |N|, from 0 to |N| - 1.
+    const std::int64_t n = std::llabs(static_cast<std::int64_t>(rounded));
+    const std::int64_t first = firstOverloadingDemand(capacity, n);
+    const auto overloads = [&](std::int64_t r) -> std::int64_t { return r % n >= first ? 1 : 0; };
+
+    // Each r from 1 to 9999 weighs two units, r = 0 and r = 10000 one each.
+    const std::int64_t inside =
+        countRemaindersFrom(kLargestDraw - 1, n, first) - countRemaindersFrom(0, n, first);
+    return 2 * inside + overloads(0) + overloads(kLargestDraw);
+}
+
+std::optional<double> expectedSharePercent(double capacity, double ceiling) {
+    const auto units = expectedOverloadUnits(capacity, ceiling);
+    if (!units) {
+        return std::nullopt;
+    }
+    constexpr double kUnitsPerPercent = static_cast<double>(kShareUnits) / 100;
+    return static_cast<double>(*units) / kUnitsPerPercent;
+}
+
+std::optional<double> expectedSharePercent(const Model& model) {
+    return expectedSharePercent(runtime::numberFromText(model.text(Text1(2))), drawCeiling(model));
+}
+
+}  // namespace core

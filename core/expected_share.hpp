@@ -1,0 +1,26 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+#include "core/model.hpp"
+
+namespace core {
+
+// The raw draw rounds to a whole r from 0 to 10000: r = 0 and r = 10000 each take half a
+// unit of width, every r between them a whole one. Counted in units of 1/20000.
+inline constexpr std::int64_t kShareUnits = 20000;
+
+// How many of the kShareUnits overload, for a capacity and a draw ceiling as the tick reads
+// them: the demand is r Mod N for the ceiling N rounded half to even, with the sign of r, and
+// an overload is capacity < demand. None when N is 0 or leaves the 32-bit range, where the
+// tick draws nothing.
+std::optional<std::int64_t> expectedOverloadUnits(double capacity, double ceiling);
+
+// The same as a percentage of ticks, divided once from the exact count.
+std::optional<double> expectedSharePercent(double capacity, double ceiling);
+
+// For the model's current input texts and case, read as the tick reads them.
+std::optional<double> expectedSharePercent(const Model& model);
+
+}  // namespace core

@@ -1,0 +1,40 @@
+#include "core/run_statistics.hpp"
+
+namespace core {
+
+RunStatistics::RunStatistics() {
+    // Both reach their bound early in a long run; reserved once, they never move after that.
+    demandCounts_.reserve(kLargestDemand + 1);
+    series_.reserve(kMaxPoints + 1);
+}
+
+void RunStatistics::record(std::int64_t tick, int demand, std::int64_t overloads) {
+    // Demands outside 0 to 10000 cannot come from the draw; they are counted in no bin.
+    if (demand >= 0 && demand <= kLargestDemand) {
+        const auto bin = static_cast<std::size_t>(demand);
+        if (bin >= demandCounts_.size()) {
+            demandCounts_.resize(bin + 1, 0);
+        }
+        ++demandCounts_[bin];
+    }
+    latest_ = {tick, overloads};
+    if (tick % stride_ != 0) {
+        return;
+    }
+    series_.push_back(latest_);
+    if (series_.size() > kMaxPoints) {
+        // Keeps every other point: the ticks that are multiples of the doubled stride.
+        stride_ *= 2;
+        std::erase_if(series_, [this](const Point& point) { return point.tick % stride_ != 0; });
+    }
+}
+
+void RunStatistics::reset() {
+    // clear() keeps the capacity, so memory stays where it was.
+    demandCounts_.clear();
+    series_.clear();
+    stride_ = 1;
+    latest_ = {0, 0};
+}
+
+}  // namespace core

@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# Runs the real program on a virtual X display with the teaching window open at full speed,
+# saves a screenshot of the screen and checks that closing the main window ends the program
+# with exit code 0, teaching window and all.
+# Usage: run_teaching_e2e.sh PROGRAM DRIVER SCREENSHOT.png [SECONDS_AT_FULL_SPEED]
+set -uo pipefail
+program=$1
+driver=$2
+screenshot=$3
+seconds=${4:-2}
+
+if [ -z "${OVERSELLING_E2E_DISPLAY:-}" ]; then
+    # Twice the pixels when the program runs at twice the scale, as on a projector.
+    size=1024x768
+    if [ "${QT_SCALE_FACTOR:-1}" = 2 ]; then
+        size=2048x1536
+    fi
+    exec env OVERSELLING_E2E_DISPLAY=1 xvfb-run -a -s "-screen 0 ${size}x24" bash "$0" "$@"
+fi
+unset QT_QPA_PLATFORM
+
+"$program" &
+pid=$!
+if ! "$driver" "$screenshot" "$seconds"; then
+    kill "$pid" 2>/dev/null
+    exit 1
+fi
+for _ in $(seq 100); do
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.1
+done
+if kill -0 "$pid" 2>/dev/null; then
+    echo "teaching e2e: the program did not end when its main window was closed" >&2
+    kill "$pid"
+    exit 1
+fi
+wait "$pid"
+code=$?
+if [ "$code" -ne 0 ]; then
+    echo "teaching e2e: the program ended with exit code $code" >&2
+    exit 1
+fi
+echo "teaching e2e: teaching window opened by F2, ran at full speed, closed with the program;" \
+    "screenshot in $screenshot"

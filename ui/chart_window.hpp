@@ -1,0 +1,74 @@
+#pragma once
+
+// The teaching window: a second, non-modal top-level window over the main form's model. It
+// reads the model, never writes it, and reaches the run only through the form's hooks (pause,
+// one step, tick interval), so every tick still goes through Timer1_Timer. The form's
+// modelChanged signal updates the summary at once; the pictures are repainted from the model
+// at most once a frame however fast the ticks come.
+
+#include <QWidget>
+#include <optional>
+
+#include "ui/teaching_texts.hpp"
+
+class QComboBox;
+class QPushButton;
+class QTimer;
+
+namespace ui {
+
+class DemandHistogram;
+class FrameThrottle;
+class MainForm;
+class ShareChart;
+class SummaryLine;
+class TickPacer;
+
+class ChartWindow final : public QWidget {
+    Q_OBJECT
+
+  public:
+    explicit ChartWindow(MainForm& form);
+
+    // The two pictures and the summary as one PNG image; false when it could not be written.
+    bool savePicture(const QString& path) const;
+    // The series and the demand counts as tab-separated text, as "Копирай данните" copies it.
+    [[nodiscard]] QString dataText() const;
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    QWidget* createPicture();
+    QWidget* createControls();
+    QWidget* createDataButtons();
+    void modelChanged();
+    void setSpeed(int tickMilliseconds);
+    void repaintPictures();
+    void askAndSavePicture();
+    void copyData() const;
+
+    MainForm& form_;
+    SummaryLine* summary_ = nullptr;
+    ShareChart* shareChart_ = nullptr;
+    DemandHistogram* histogram_ = nullptr;
+    QWidget* picture_ = nullptr;
+    QPushButton* pause_ = nullptr;
+    QPushButton* step_ = nullptr;
+    QComboBox* speed_ = nullptr;
+    QTimer* frame_ = nullptr;
+    std::optional<SummaryNumbers> summaryShown_;
+    TickPacer* pacer_ = nullptr;
+    FrameThrottle* formThrottle_ = nullptr;
+    FrameThrottle* ownThrottle_ = nullptr;
+};
+
+// Adds "Графика…" (F2) and "За програмата…" to the form, as keys and as its context menu,
+// and keeps the expected share in the tooltip of "% откази".
+void installTeachingWindow(MainForm& form);
+
+// Opens the teaching window of the form, or raises it when it is open.
+ChartWindow* openChartWindow(MainForm& form);
+
+}  // namespace ui

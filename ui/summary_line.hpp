@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QHash>
+#include <QLabel>
+#include <QStringList>
+#include <vector>
+
+namespace ui {
+
+// The summary of the teaching window: a label whose text is the exact summary, broken into
+// lines only between its parts ("; "), so that a number never parts from its "%". Focusable,
+// so that a keyboard or screen-reader user reaches it with Tab.
+class SummaryLine final : public QLabel {
+    Q_OBJECT
+
+  public:
+    explicit SummaryLine(QWidget* parent = nullptr);
+
+    [[nodiscard]] QSize sizeHint() const override;
+    [[nodiscard]] QSize minimumSizeHint() const override;
+    [[nodiscard]] bool hasHeightForWidth() const override { return true; }
+    [[nodiscard]] int heightForWidth(int width) const override;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    [[nodiscard]] QStringList lines(int width) const;
+    // The parts of the text and their widths, measured once for each text: the layout asks
+    // for heights on every change, and at 1000 ticks a second shaping the text each time costs.
+    void measure() const;
+
+    mutable QString measured_;
+    mutable QFont measuredFont_;
+    mutable QStringList parts_;
+    mutable std::vector<int> partWidths_;
+    mutable int separatorWidth_ = 0;
+    mutable QHash<QString, int> widths_;
+    mutable QFont widthsFont_;
+};
+
+// Holds the summary line in the window's layout. A label asks its parent's layout to be redone
+// on every change of its text, which at 1000 ticks a second is most of the window's work; the
+// holder has no layout of its own and passes the request on only when the height changes.
+class SummaryHolder final : public QWidget {
+    Q_OBJECT
+
+  public:
+    SummaryHolder(SummaryLine* line, QWidget* parent);
+
+    [[nodiscard]] QSize sizeHint() const override { return line_->sizeHint(); }
+    [[nodiscard]] QSize minimumSizeHint() const override { return line_->minimumSizeHint(); }
+    [[nodiscard]] bool hasHeightForWidth() const override { return true; }
+    [[nodiscard]] int heightForWidth(int width) const override {
+        return line_->heightForWidth(width);
+    }
+
+  protected:
+    bool event(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+  private:
+    SummaryLine* line_;
+};
+
+}  // namespace ui
