@@ -119,6 +119,9 @@ ChartWindow::ChartWindow(MainForm& form) : QWidget(&form, Qt::Window), form_(for
     frame_->setSingleShot(true);
     frame_->setInterval(16);
     connect(frame_, &QTimer::timeout, this, &ChartWindow::repaintPictures);
+    describe_ = new QTimer(this);
+    describe_->setSingleShot(true);
+    connect(describe_, &QTimer::timeout, this, &ChartWindow::describePictures);
     connect(&form_, &MainForm::modelChanged, this, &ChartWindow::modelChanged);
     pacer_ = new TickPacer(form_, *form_.findChild<QTimer*>(QStringLiteral("Timer1")));
     formThrottle_ = new FrameThrottle(form_);
@@ -227,9 +230,23 @@ void ChartWindow::modelChanged() {
     }
 }
 
-void ChartWindow::repaintPictures() {
+void ChartWindow::describePictures() {
+    describe_->stop();
     shareChart_->setAccessibleDescription(shareChart_->description());
     histogram_->setAccessibleDescription(histogram_->description());
+    described_.start();
+}
+
+void ChartWindow::repaintPictures() {
+    // An assistive tool hears of every new description: twice a second is enough while the
+    // run goes on, and a stopped run is described at once.
+    constexpr qint64 kDescriptionMilliseconds = 500;
+    if (!form_.isRunning() || !described_.isValid() ||
+        described_.elapsed() >= kDescriptionMilliseconds) {
+        describePictures();
+    } else if (!describe_->isActive()) {
+        describe_->start(static_cast<int>(kDescriptionMilliseconds - described_.elapsed()));
+    }
     shareChart_->update();
     histogram_->update();
 }
@@ -246,6 +263,7 @@ void ChartWindow::showEvent(QShowEvent* event) {
     frame_->stop();
     summaryShown_.reset();
     modelChanged();
+    described_.invalidate();
     repaintPictures();
 }
 
