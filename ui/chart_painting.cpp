@@ -2,6 +2,7 @@
 
 #include <QStyleOptionFocusRect>
 #include <QWidget>
+#include <algorithm>
 #include <cmath>
 
 namespace ui {
@@ -18,6 +19,34 @@ double niceStep(double span, int divisions) {
         }
     }
     return 10 * power;
+}
+
+int stepsFitting(int pixels, int perStep, int most) {
+    return perStep <= 0 ? most : std::clamp(pixels / perStep, 1, most);
+}
+
+int pictureMinimumHeight(const QWidget& widget) {
+    // Two lines of heading, two and a half of labels below, and a plot of two lines: on a
+    // projector at twice the scale of a 1024 x 768 screen the window still fits.
+    return widget.fontMetrics().height() * 13 / 2;
+}
+
+void drawValueGrid(QPainter& painter, const QRect& plot, double top, double step,
+                   const std::function<QString(double)>& label) {
+    const int line = painter.fontMetrics().height();
+    double lastLabel = plot.bottom() + 2.0 * line;
+    for (int i = 0; i * step <= top * (1 + 1e-9); ++i) {
+        const double y = plot.bottom() - plot.height() * (i * step) / top;
+        painter.setPen(kChartGrid);
+        painter.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
+        if (lastLabel - y >= line) {
+            painter.setPen(kChartText);
+            painter.drawText(QRectF(0, y - line, plot.left() - line / 3.0, 2 * line),
+                             Qt::AlignRight | Qt::AlignVCenter, label(i * step));
+            lastLabel = y;
+        }
+    }
+    painter.setPen(kChartText);
 }
 
 void beginPicture(QPainter& painter, const QWidget& widget) {
@@ -68,6 +97,11 @@ int drawHeading(QPainter& painter, int width, const QString& title,
 }
 
 void drawPlaceholder(QPainter& painter, const QRect& plot, const QString& text) {
+    const QRect needed =
+        painter.fontMetrics().boundingRect(plot, Qt::AlignCenter | Qt::TextWordWrap, text);
+    if (needed.height() > plot.height()) {
+        return;  // the summary above says the same
+    }
     painter.setPen(kChartText);
     painter.drawText(plot, Qt::AlignCenter | Qt::TextWordWrap, text);
 }

@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QRect>
 #include <QString>
+#include <functional>
 #include <initializer_list>
 
 namespace ui {
@@ -22,6 +23,17 @@ inline const QColor kOverloadColour{0xD0, 0x20, 0x20};
 
 // A step of 1, 2 or 5 times a power of ten that cuts [0, span] into about `divisions` parts.
 double niceStep(double span, int divisions);
+
+// How many grid steps fit `pixels` when each needs `perStep`: at least one, at most `most`.
+int stepsFitting(int pixels, int perStep, int most);
+
+// The smallest height that leaves a picture room for its heading, its axis labels and a plot.
+int pictureMinimumHeight(const QWidget& widget);
+
+// Grid lines across the plot at every step from 0 to top, with their values on its left
+// where they do not overlap, the lowest first.
+void drawValueGrid(QPainter& painter, const QRect& plot, double top, double step,
+                   const std::function<QString(double)>& label);
 
 // Starts a picture: background, font, and the focus frame when the widget has focus.
 void beginPicture(QPainter& painter, const QWidget& widget);

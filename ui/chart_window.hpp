@@ -6,6 +6,7 @@
 // modelChanged signal updates the summary at once; the pictures are repainted from the model
 // at most once a frame however fast the ticks come.
 
+#include <QElapsedTimer>
 #include <QWidget>
 #include <optional>
 
@@ -46,6 +47,7 @@ class ChartWindow final : public QWidget {
     void modelChanged();
     void setSpeed(int tickMilliseconds);
     void repaintPictures();
+    void describePictures();
     void askAndSavePicture();
     void copyData() const;
 
@@ -59,6 +61,8 @@ class ChartWindow final : public QWidget {
     QComboBox* speed_ = nullptr;
     QTimer* frame_ = nullptr;
     std::optional<SummaryNumbers> summaryShown_;
+    QElapsedTimer described_;
+    QTimer* describe_ = nullptr;
     TickPacer* pacer_ = nullptr;
     FrameThrottle* formThrottle_ = nullptr;
     FrameThrottle* ownThrottle_ = nullptr;

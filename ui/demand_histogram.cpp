@@ -50,6 +50,10 @@ DemandHistogram::DemandHistogram(const core::Model& model, QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
+QSize DemandHistogram::minimumSizeHint() const {
+    return {280, pictureMinimumHeight(*this)};
+}
+
 QString DemandHistogram::description() const {
     const auto counts = model_.statistics.demandCounts();
     const double capacity = capacityOf(model_);
@@ -93,8 +97,10 @@ void DemandHistogram::paintEvent(QPaintEvent* /*event*/) {
     const int bins = binsShown(model_, counts);
     const std::uint64_t highest = counts.empty() ? 0 : *std::ranges::max_element(counts);
 
+    // The plot is the height less about five lines of heading and labels.
+    const int ySteps = stepsFitting(height() - 5 * line, 2 * line, 4);
     const double yStep =
-        std::max(1.0, niceStep(static_cast<double>(std::max<std::uint64_t>(highest, 4)), 4));
+        std::max(1.0, niceStep(static_cast<double>(std::max<std::uint64_t>(highest, 4)), ySteps));
     const double top = std::max(1.0, std::ceil(static_cast<double>(highest) / yStep)) * yStep;
     const QString widestLabel = plainNumber(top, model_);
     const int heading =
@@ -107,15 +113,11 @@ void DemandHistogram::paintEvent(QPaintEvent* /*event*/) {
     const auto xOf = [&](double demand) { return plot.left() + plot.width() * demand / bins; };
     const auto yOf = [&](double count) { return plot.bottom() - plot.height() * count / top; };
 
-    for (int i = 0; i * yStep <= top + 1e-9; ++i) {
-        const double y = yOf(i * yStep);
-        painter.setPen(kChartGrid);
-        painter.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
-        painter.setPen(kChartText);
-        painter.drawText(QRectF(0, y - line, plot.left() - line / 3.0, 2 * line),
-                         Qt::AlignRight | Qt::AlignVCenter, plainNumber(i * yStep, model_));
-    }
-    const double xStep = std::max(1.0, niceStep(bins, 8));
+    drawValueGrid(painter, plot, top, yStep,
+                  [this](double value) { return plainNumber(value, model_); });
+    const int xLabel = metrics.horizontalAdvance(plainNumber(bins, model_));
+    const double xStep =
+        std::max(1.0, niceStep(bins, stepsFitting(plot.width(), xLabel + 2 * line, 8)));
     for (int i = 0; i * xStep < bins; ++i) {
         const double x = xOf(i * xStep + 0.5);
         painter.drawLine(QPointF(x, plot.bottom()), QPointF(x, plot.bottom() + line / 4.0));
@@ -166,10 +168,13 @@ void DemandHistogram::paintEvent(QPaintEvent* /*event*/) {
     const QString label = QStringLiteral("капацитет %1").arg(plainNumber(capacity, model_));
     const int width = metrics.horizontalAdvance(label) + line / 2;
     const bool leftOfMark = x + width > plot.right();
-    const QRectF box(leftOfMark ? x - width - line / 4.0 : x + line / 4.0, plot.top(), width, line);
-    painter.fillRect(box, QColor(255, 255, 255, 210));
-    painter.setPen(kChartText);
-    painter.drawText(box, Qt::AlignCenter, label);
+    if (plot.height() >= 2 * line) {
+        const QRectF box(leftOfMark ? x - width - line / 4.0 : x + line / 4.0, plot.top(), width,
+                         line);
+        painter.fillRect(box, QColor(255, 255, 255, 210));
+        painter.setPen(kChartText);
+        painter.drawText(box, Qt::AlignCenter, label);
+    }
 
     if (counts.empty()) {
         drawPlaceholder(painter, plot, QStringLiteral("Още няма тегления."));

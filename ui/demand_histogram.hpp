@@ -18,7 +18,7 @@ class DemandHistogram final : public QWidget {
     [[nodiscard]] QString description() const;
 
     [[nodiscard]] QSize sizeHint() const override { return {640, 220}; }
-    [[nodiscard]] QSize minimumSizeHint() const override { return {320, 140}; }
+    [[nodiscard]] QSize minimumSizeHint() const override;
 
   protected:
     void paintEvent(QPaintEvent* event) override;

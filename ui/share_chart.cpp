@@ -101,6 +101,10 @@ ShareChart::ShareChart(const core::Model& model, QWidget* parent) : QWidget(pare
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
+QSize ShareChart::minimumSizeHint() const {
+    return {280, pictureMinimumHeight(*this)};
+}
+
 QString ShareChart::description() const {
     const std::int64_t ticks = model_.TickCount.value_or(0);
     const auto expected = core::expectedSharePercent(model_);
@@ -152,17 +156,13 @@ void ShareChart::paintEvent(QPaintEvent* /*event*/) {
     };
 
     // Grid and labels of both axes.
-    const double yStep = niceStep(top, 5);
-    for (int i = 0; i * yStep <= top + 1e-9; ++i) {
-        const double y = yOf(i * yStep);
-        painter.setPen(kChartGrid);
-        painter.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
-        painter.setPen(kChartText);
-        painter.drawText(QRectF(0, y - line, plot.left() - line / 3.0, 2 * line),
-                         Qt::AlignRight | Qt::AlignVCenter,
-                         plainNumber(i * yStep, model_) + QStringLiteral(" %"));
-    }
-    const double xStep = std::max(1.0, niceStep(xMax, 6));
+    const double yStep = niceStep(top, stepsFitting(plot.height(), 2 * line, 5));
+    drawValueGrid(painter, plot, top, yStep, [this](double value) {
+        return plainNumber(value, model_) + QStringLiteral(" %");
+    });
+    const int xLabel = metrics.horizontalAdvance(plainNumber(xMax, model_));
+    const double xStep =
+        std::max(1.0, niceStep(xMax, stepsFitting(plot.width(), xLabel + 2 * line, 6)));
     for (int i = 0; i * xStep <= xMax + 1e-9; ++i) {
         const double x = xOf(i * xStep);
         painter.setPen(kChartGrid);
@@ -257,12 +257,16 @@ void ShareChart::paintEvent(QPaintEvent* /*event*/) {
         const QString label =
             QStringLiteral("очакван дял %1 %").arg(twoDecimals(*expected, model_));
         const double y = yOf(*expected);
-        const QRectF box(plot.right() - metrics.horizontalAdvance(label) - line,
-                         y > plot.top() + 2 * line ? y - 1.3 * line : y + 0.3 * line,
-                         metrics.horizontalAdvance(label) + line / 2.0, line);
-        painter.fillRect(box.adjusted(-line / 4.0, 0, 0, 0), QColor(255, 255, 255, 210));
-        painter.setPen(kExpectedColour);
-        painter.drawText(box, Qt::AlignRight | Qt::AlignVCenter, label);
+        // Above the line where the plot has room, else below it, else only in the summary.
+        const bool above = y - 1.3 * line >= plot.top();
+        if (above || y + 1.3 * line <= plot.bottom()) {
+            const QRectF box(plot.right() - metrics.horizontalAdvance(label) - line,
+                             above ? y - 1.3 * line : y + 0.3 * line,
+                             metrics.horizontalAdvance(label) + line / 2.0, line);
+            painter.fillRect(box.adjusted(-line / 4.0, 0, 0, 0), QColor(255, 255, 255, 210));
+            painter.setPen(kExpectedColour);
+            painter.drawText(box, Qt::AlignRight | Qt::AlignVCenter, label);
+        }
     } else {
         drawPlaceholder(painter, plot,
                         QStringLiteral("Очакван дял: няма — с този брой елементи\n"

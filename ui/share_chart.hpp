@@ -23,7 +23,7 @@ class ShareChart final : public QWidget {
     [[nodiscard]] QString description() const;
 
     [[nodiscard]] QSize sizeHint() const override { return {640, 300}; }
-    [[nodiscard]] QSize minimumSizeHint() const override { return {320, 160}; }
+    [[nodiscard]] QSize minimumSizeHint() const override;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
