@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The overselling authors
 // The teaching window under load. Two runs, figures rather than pass or fail:
 //   teaching_benchmark offscreen TICKS   ticks through the timer's handler, offscreen, with the
 //                                        teaching window open: time per tick and resident

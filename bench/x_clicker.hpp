@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The overselling authors
 #pragma once
 
 // Real clicks through XTest, from a thread and an X connection of their own, kept apart from

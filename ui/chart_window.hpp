@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The overselling authors
 #pragma once
 
 // The teaching window: a second, non-modal top-level window over the main form's model. It

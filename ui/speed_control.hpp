@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The overselling authors
 #pragma once
 
 // What running faster than the designed one tick a second needs, kept out of the form: ticks

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The overselling authors
 #pragma once
 
 // The numbers of the teaching window as texts: two decimals and the user's decimal separator,

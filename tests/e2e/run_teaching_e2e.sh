@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The overselling authors
 # Runs the real program on a virtual X display with the teaching window open at full speed,
 # saves a screenshot of the screen and checks that closing the main window ends the program
 # with exit code 0, teaching window and all.

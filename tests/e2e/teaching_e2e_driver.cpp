@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The overselling authors
 // Drives the real program on an X display as a teacher would: 10 % overselling, Run, F2 for
 // the teaching window, End in its speed box for 1000 a second. Checks that the teaching window
 // opens and that its summary keeps changing, places both windows, saves a screenshot of the

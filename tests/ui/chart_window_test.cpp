@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The overselling authors
 // The teaching window's wiring: how it opens, that it shows the model, and that its time
 // controls reach the run only through the form's handlers.
 
