@@ -164,15 +164,19 @@ class AccessibleTextBox final : public QAccessibleWidget,
         }
     }
 
+    // A position in a text of this length for an offset that may name the end or the caret.
+    int positionOf(int offset, int length) const {
+        if (offset == kOffsetOfCaret) {
+            return cursorPosition();
+        }
+        return offset == kOffsetOfEnd ? length : offset;
+    }
+
     // The box shows one font, so one run covers the whole text: a screen reader that trusted
     // a shorter run would speak "10" as "1". An empty text has the run 0..0.
     QString attributes(int offset, int* startOffset, int* endOffset) const override {
         const int length = characterCount();
-        if (offset == kOffsetOfCaret) {
-            offset = cursorPosition();
-        } else if (offset == kOffsetOfEnd) {
-            offset = length;
-        }
+        offset = positionOf(offset, length);
         if (offset < 0 || offset > length) {
             *startOffset = *endOffset = -1;
             return {};
@@ -277,11 +281,7 @@ class AccessibleTextBox final : public QAccessibleWidget,
                   int* endOffset) const {
         const QString shown = shownText();
         const int length = static_cast<int>(shown.size());
-        if (offset == kOffsetOfCaret) {
-            offset = cursorPosition();
-        } else if (offset == kOffsetOfEnd) {
-            offset = length;
-        }
+        offset = positionOf(offset, length);
         *startOffset = *endOffset = -1;
         if (offset < 0 || offset > length) {
             return {};

@@ -27,45 +27,8 @@ namespace {
 
 using testing_support::askToClose;
 using testing_support::DisplayPtr;
+using testing_support::waitForMappedWindow;
 using namespace std::chrono_literals;
-
-std::string windowName(Display* display, Window window) {
-    const Atom netWmName = XInternAtom(display, "_NET_WM_NAME", False);
-    const Atom utf8 = XInternAtom(display, "UTF8_STRING", False);
-    Atom type = None;
-    int format = 0;
-    unsigned long count = 0;
-    unsigned long remaining = 0;
-    unsigned char* data = nullptr;
-    std::string name;
-    if (XGetWindowProperty(display, window, netWmName, 0, 1024, False, utf8, &type, &format, &count,
-                           &remaining, &data) == Success &&
-        data != nullptr) {
-        name.assign(reinterpret_cast<const char*>(data), count);
-        XFree(data);
-    }
-    return name;
-}
-
-std::optional<Window> findMappedWindow(Display* display, const std::string& caption) {
-    Window root = 0;
-    Window parent = 0;
-    Window* children = nullptr;
-    unsigned int count = 0;
-    std::optional<Window> found;
-    if (XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count) == 0) {
-        return found;
-    }
-    for (unsigned int i = 0; i < count && !found; ++i) {
-        XWindowAttributes attributes;
-        if (XGetWindowAttributes(display, children[i], &attributes) != 0 &&
-            attributes.map_state == IsViewable && windowName(display, children[i]) == caption) {
-            found = children[i];
-        }
-    }
-    XFree(children);
-    return found;
-}
 
 // The pixels of a rectangle of the window, as packed RGB.
 std::vector<unsigned char> grab(Display* display, Window window, int x, int y, int width,
@@ -135,12 +98,7 @@ int closeWithStopMessageOpen(Display* display, Window window) {
     pressKey(display, XK_a, XK_Control_L);
     pressKey(display, XK_BackSpace);
     clickAt(display, window, 384, 148);
-    std::optional<Window> message;
-    for (int attempt = 0; attempt < 50 && !message; ++attempt) {
-        std::this_thread::sleep_for(100ms);
-        message = findMappedWindow(display, std::string(ui::kTitle));
-    }
-    if (!message) {
+    if (!waitForMappedWindow(display, std::string(ui::kTitle))) {
         return fail("no stop message appeared for an empty capacity");
     }
     askToClose(display, window);
@@ -157,11 +115,7 @@ int main(int argc, char* argv[]) {
         return fail("no X display");
     }
     const std::string caption(ui::kCaption);
-    std::optional<Window> window;
-    for (int attempt = 0; attempt < 100 && !window; ++attempt) {
-        std::this_thread::sleep_for(100ms);
-        window = findMappedWindow(display.get(), caption);
-    }
+    const std::optional<Window> window = waitForMappedWindow(display.get(), caption);
     if (!window) {
         return fail("no window with the program's caption appeared");
     }

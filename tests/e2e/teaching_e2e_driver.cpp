@@ -28,54 +28,10 @@ namespace {
 
 using testing_support::askToClose;
 using testing_support::DisplayPtr;
+using testing_support::waitForMappedWindow;
 using namespace std::chrono_literals;
 
 constexpr const char* kChartTitle = "Графика — Надпродажба и коефициент на запас";
-
-std::string windowName(Display* display, Window window) {
-    const Atom netWmName = XInternAtom(display, "_NET_WM_NAME", False);
-    const Atom utf8 = XInternAtom(display, "UTF8_STRING", False);
-    Atom type = None;
-    int format = 0;
-    unsigned long count = 0;
-    unsigned long remaining = 0;
-    unsigned char* data = nullptr;
-    std::string name;
-    if (XGetWindowProperty(display, window, netWmName, 0, 1024, False, utf8, &type, &format, &count,
-                           &remaining, &data) == Success &&
-        data != nullptr) {
-        name.assign(reinterpret_cast<const char*>(data), count);
-        XFree(data);
-    }
-    return name;
-}
-
-std::optional<Window> waitForWindow(Display* display, const std::string& title) {
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        Window root = 0;
-        Window parent = 0;
-        Window* children = nullptr;
-        unsigned int count = 0;
-        std::optional<Window> found;
-        if (XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count) !=
-            0) {
-            for (unsigned int i = 0; i < count && !found; ++i) {
-                XWindowAttributes attributes;
-                if (XGetWindowAttributes(display, children[i], &attributes) != 0 &&
-                    attributes.map_state == IsViewable &&
-                    windowName(display, children[i]) == title) {
-                    found = children[i];
-                }
-            }
-            XFree(children);
-        }
-        if (found) {
-            return found;
-        }
-        std::this_thread::sleep_for(100ms);
-    }
-    return std::nullopt;
-}
 
 void pointAt(Display* display, Window window, int x, int y) {
     int rootX = 0;
@@ -146,7 +102,7 @@ int main(int argc, char* argv[]) {
         return fail("no X display");
     }
     Display* x = display.get();
-    const auto form = waitForWindow(x, std::string(ui::kCaption));
+    const auto form = waitForMappedWindow(x, std::string(ui::kCaption));
     if (!form) {
         return fail("no window with the program's caption appeared");
     }
@@ -161,7 +117,7 @@ int main(int argc, char* argv[]) {
     press(x, {XK_0});
     clickAt(x, *form, scaled(384), scaled(148));
     press(x, {XK_F2});
-    const auto chart = waitForWindow(x, kChartTitle);
+    const auto chart = waitForMappedWindow(x, kChartTitle);
     if (!chart) {
         return fail("F2 opened no window titled as the teaching window");
     }

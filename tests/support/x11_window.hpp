@@ -5,7 +5,11 @@
 
 #include <X11/Xlib.h>
 
+#include <chrono>
 #include <memory>
+#include <optional>
+#include <string>
+#include <thread>
 
 namespace testing_support {
 
@@ -13,6 +17,56 @@ struct DisplayCloser {
     void operator()(Display* display) const { XCloseDisplay(display); }
 };
 using DisplayPtr = std::unique_ptr<Display, DisplayCloser>;
+
+inline std::string windowName(Display* display, Window window) {
+    const Atom netWmName = XInternAtom(display, "_NET_WM_NAME", False);
+    const Atom utf8 = XInternAtom(display, "UTF8_STRING", False);
+    Atom type = None;
+    int format = 0;
+    unsigned long count = 0;
+    unsigned long remaining = 0;
+    unsigned char* data = nullptr;
+    std::string name;
+    if (XGetWindowProperty(display, window, netWmName, 0, 1024, False, utf8, &type, &format, &count,
+                           &remaining, &data) == Success &&
+        data != nullptr) {
+        name.assign(reinterpret_cast<const char*>(data), count);
+        XFree(data);
+    }
+    return name;
+}
+
+// A top-level window with this title that is shown, if there is one now.
+inline std::optional<Window> findMappedWindow(Display* display, const std::string& title) {
+    Window root = 0;
+    Window parent = 0;
+    Window* children = nullptr;
+    unsigned int count = 0;
+    std::optional<Window> found;
+    if (XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count) == 0) {
+        return found;
+    }
+    for (unsigned int i = 0; i < count && !found; ++i) {
+        XWindowAttributes attributes;
+        if (XGetWindowAttributes(display, children[i], &attributes) != 0 &&
+            attributes.map_state == IsViewable && windowName(display, children[i]) == title) {
+            found = children[i];
+        }
+    }
+    XFree(children);
+    return found;
+}
+
+// Waits up to ten seconds for such a window to be shown.
+inline std::optional<Window> waitForMappedWindow(Display* display, const std::string& title) {
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        if (auto found = findMappedWindow(display, title)) {
+            return found;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
+    return std::nullopt;
+}
 
 // Asks a window to close as a window manager's close button does, so the program ends the
 // way it does for a user.
