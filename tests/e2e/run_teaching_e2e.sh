@@ -21,26 +21,7 @@ if [ -z "${OVERSELLING_E2E_DISPLAY:-}" ]; then
 fi
 unset QT_QPA_PLATFORM
 
-"$program" &
-pid=$!
-if ! "$driver" "$screenshot" "$seconds"; then
-    kill "$pid" 2>/dev/null
-    exit 1
-fi
-for _ in $(seq 100); do
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.1
-done
-if kill -0 "$pid" 2>/dev/null; then
-    echo "teaching e2e: the program did not end when its main window was closed" >&2
-    kill "$pid"
-    exit 1
-fi
-wait "$pid"
-code=$?
-if [ "$code" -ne 0 ]; then
-    echo "teaching e2e: the program ended with exit code $code" >&2
-    exit 1
-fi
+source "$(dirname "$0")/run_until_closed.sh"
+run_until_closed "$program" "$driver" "$screenshot" "$seconds" || exit 1
 echo "teaching e2e: teaching window opened by F2, ran at full speed, closed with the program;" \
     "screenshot in $screenshot"
