@@ -45,21 +45,13 @@ int binsShown(const core::Model& model, std::span<const std::uint64_t> counts) {
 }  // namespace
 
 DemandHistogram::DemandHistogram(const core::Model& model, QWidget* parent)
-    : QWidget(parent), model_(model) {
-    setObjectName(QStringLiteral("DemandHistogram"));
-    setAccessibleName(QStringLiteral("Колко пъти е изтеглено всяко търсене"));
-    setFocusPolicy(Qt::StrongFocus);
-    setAttribute(Qt::WA_OpaquePaintEvent);
-}
-
-QSize DemandHistogram::minimumSizeHint() const {
-    return {280, pictureMinimumHeight(*this)};
-}
+    : Picture(model, QStringLiteral("DemandHistogram"),
+              QStringLiteral("Колко пъти е изтеглено всяко търсене"), parent) {}
 
 QString DemandHistogram::description() const {
-    const auto counts = model_.statistics.demandCounts();
-    const double capacity = capacityOf(model_);
-    QString text = QStringLiteral("Капацитет: %1. ").arg(plainNumber(capacity, model_));
+    const auto counts = model().statistics.demandCounts();
+    const double capacity = capacityOf(model());
+    QString text = QStringLiteral("Капацитет: %1. ").arg(plainNumber(capacity, model()));
     std::uint64_t draws = 0;
     std::uint64_t above = 0;
     int lowest = -1;
@@ -94,9 +86,9 @@ void DemandHistogram::paintEvent(QPaintEvent* /*event*/) {
     beginPicture(painter, *this);
     const QFontMetrics metrics = painter.fontMetrics();
     const int line = metrics.height();
-    const auto counts = model_.statistics.demandCounts();
-    const double capacity = capacityOf(model_);
-    const int bins = binsShown(model_, counts);
+    const auto counts = model().statistics.demandCounts();
+    const double capacity = capacityOf(model());
+    const int bins = binsShown(model(), counts);
     const std::uint64_t highest = counts.empty() ? 0 : *std::ranges::max_element(counts);
 
     // The plot is the height less about five lines of heading and labels.
@@ -104,7 +96,7 @@ void DemandHistogram::paintEvent(QPaintEvent* /*event*/) {
     const double yStep =
         std::max(1.0, niceStep(static_cast<double>(std::max<std::uint64_t>(highest, 4)), ySteps));
     const double top = std::max(1.0, std::ceil(static_cast<double>(highest) / yStep)) * yStep;
-    const QString widestLabel = plainNumber(top, model_);
+    const QString widestLabel = plainNumber(top, model());
     const int heading =
         drawHeading(painter, width(), QStringLiteral("Колко пъти е изтеглено всяко търсене"),
                     {{kNormalColour, false, QStringLiteral("до капацитета")},
@@ -116,15 +108,15 @@ void DemandHistogram::paintEvent(QPaintEvent* /*event*/) {
     const auto yOf = [&](double count) { return plot.bottom() - plot.height() * count / top; };
 
     drawValueGrid(painter, plot, top, yStep,
-                  [this](double value) { return plainNumber(value, model_); });
-    const int xLabel = metrics.horizontalAdvance(plainNumber(bins, model_));
+                  [this](double value) { return plainNumber(value, model()); });
+    const int xLabel = metrics.horizontalAdvance(plainNumber(bins, model()));
     const double xStep =
         std::max(1.0, niceStep(bins, stepsFitting(plot.width(), xLabel + 2 * line, 8)));
     for (int i = 0; i * xStep < bins; ++i) {
         const double x = xOf(i * xStep + 0.5);
         painter.drawLine(QPointF(x, plot.bottom()), QPointF(x, plot.bottom() + line / 4.0));
         painter.drawText(QRectF(x - 4 * line, plot.bottom() + line / 4.0, 8 * line, line),
-                         Qt::AlignHCenter | Qt::AlignTop, plainNumber(i * xStep, model_));
+                         Qt::AlignHCenter | Qt::AlignTop, plainNumber(i * xStep, model()));
     }
     painter.drawText(QRect(plot.left(), plot.bottom() + line + line / 4, plot.width(), line),
                      Qt::AlignRight | Qt::AlignTop, QStringLiteral("търсене"));
@@ -167,7 +159,7 @@ void DemandHistogram::paintEvent(QPaintEvent* /*event*/) {
     const double x = xOf(mark);
     painter.setPen(QPen(kChartText, 2, Qt::DashLine));
     painter.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
-    const QString label = QStringLiteral("капацитет %1").arg(plainNumber(capacity, model_));
+    const QString label = QStringLiteral("капацитет %1").arg(plainNumber(capacity, model()));
     const int width = metrics.horizontalAdvance(label) + line / 2;
     const bool leftOfMark = x + width > plot.right();
     if (plot.height() >= 2 * line) {

@@ -95,24 +95,16 @@ std::vector<Point> shownSeries(const core::Model& model) {
     return points;
 }
 
-ShareChart::ShareChart(const core::Model& model, QWidget* parent) : QWidget(parent), model_(model) {
-    setObjectName(QStringLiteral("ShareChart"));
-    setAccessibleName(QStringLiteral("Измерен дял на претоварванията спрямо броя тегления"));
-    setFocusPolicy(Qt::StrongFocus);
-    // The picture paints every pixel itself.
-    setAttribute(Qt::WA_OpaquePaintEvent);
-}
-
-QSize ShareChart::minimumSizeHint() const {
-    return {280, pictureMinimumHeight(*this)};
-}
+ShareChart::ShareChart(const core::Model& model, QWidget* parent)
+    : Picture(model, QStringLiteral("ShareChart"),
+              QStringLiteral("Измерен дял на претоварванията спрямо броя тегления"), parent) {}
 
 QString ShareChart::description() const {
-    const std::int64_t ticks = model_.TickCount.value_or(0);
-    const auto expected = core::expectedSharePercent(model_);
+    const std::int64_t ticks = model().TickCount.value_or(0);
+    const auto expected = core::expectedSharePercent(model());
     QString text = QStringLiteral("Тегления: %1. ").arg(ticks);
-    if (const auto measured = measuredSharePercent(model_)) {
-        text += QStringLiteral("Измерен дял: %1 %. ").arg(twoDecimals(*measured, model_));
+    if (const auto measured = measuredSharePercent(model())) {
+        text += QStringLiteral("Измерен дял: %1 %. ").arg(twoDecimals(*measured, model()));
     } else {
         text += QStringLiteral("Още няма тегления. ");
     }
@@ -121,13 +113,13 @@ QString ShareChart::description() const {
                           "Очакван дял: няма, с този брой елементи не може да се "
                           "изтегли търсене.");
     }
-    text += QStringLiteral("Очакван дял: %1 %.").arg(twoDecimals(*expected, model_));
+    text += QStringLiteral("Очакван дял: %1 %.").arg(twoDecimals(*expected, model()));
     if (ticks > 0) {
         const ShareBand band = shareBand(*expected, static_cast<double>(ticks));
         text += QStringLiteral(
                     " След толкова тегления 95 от 100 измервания попадат между %1 % и "
                     "%2 %.")
-                    .arg(twoDecimals(band.low, model_), twoDecimals(band.high, model_));
+                    .arg(twoDecimals(band.low, model()), twoDecimals(band.high, model()));
     }
     return text;
 }
@@ -138,8 +130,8 @@ void ShareChart::paintEvent(QPaintEvent* /*event*/) {
     const QFontMetrics metrics = painter.fontMetrics();
     const int line = metrics.height();
 
-    const auto expected = core::expectedSharePercent(model_);
-    const std::vector<Point> points = shownSeries(model_);
+    const auto expected = core::expectedSharePercent(model());
+    const std::vector<Point> points = shownSeries(model());
     const std::int64_t ticks = points.empty() ? 0 : points.back().tick;
 
     // Title and legend on top, share labels on the left, tick labels and their title below.
@@ -160,9 +152,9 @@ void ShareChart::paintEvent(QPaintEvent* /*event*/) {
     // Grid and labels of both axes.
     const double yStep = niceStep(top, stepsFitting(plot.height(), 2 * line, 5));
     drawValueGrid(painter, plot, top, yStep, [this](double value) {
-        return plainNumber(value, model_) + QStringLiteral(" %");
+        return plainNumber(value, model()) + QStringLiteral(" %");
     });
-    const int xLabel = metrics.horizontalAdvance(plainNumber(xMax, model_));
+    const int xLabel = metrics.horizontalAdvance(plainNumber(xMax, model()));
     const double xStep =
         std::max(1.0, niceStep(xMax, stepsFitting(plot.width(), xLabel + 2 * line, 6)));
     for (int i = 0; i * xStep <= xMax + 1e-9; ++i) {
@@ -171,7 +163,7 @@ void ShareChart::paintEvent(QPaintEvent* /*event*/) {
         painter.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
         painter.setPen(kChartText);
         painter.drawText(QRectF(x - 4 * line, plot.bottom() + line / 4.0, 8 * line, line),
-                         Qt::AlignHCenter | Qt::AlignTop, plainNumber(i * xStep, model_));
+                         Qt::AlignHCenter | Qt::AlignTop, plainNumber(i * xStep, model()));
     }
     painter.drawText(QRect(plot.left(), plot.bottom() + line + line / 4, plot.width(), line),
                      Qt::AlignRight | Qt::AlignTop, QStringLiteral("брой тегления"));
@@ -257,7 +249,7 @@ void ShareChart::paintEvent(QPaintEvent* /*event*/) {
 
     if (expected) {
         const QString label =
-            QStringLiteral("очакван дял %1 %").arg(twoDecimals(*expected, model_));
+            QStringLiteral("очакван дял %1 %").arg(twoDecimals(*expected, model()));
         const double y = yOf(*expected);
         // Above the line where the plot has room, else below it, else only in the summary.
         const bool above = y - 1.3 * line >= plot.top();

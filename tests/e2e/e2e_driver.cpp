@@ -8,7 +8,6 @@
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
-#include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
 
 #include <chrono>
@@ -21,12 +20,15 @@
 #include <vector>
 
 #include "ui/form_texts.hpp"
+#include "x11_input.hpp"
 #include "x11_window.hpp"
 
 namespace {
 
 using testing_support::askToClose;
+using testing_support::clickAt;
 using testing_support::DisplayPtr;
+using testing_support::press;
 using testing_support::waitForMappedWindow;
 using namespace std::chrono_literals;
 
@@ -60,30 +62,6 @@ bool savePpm(const std::string& path, int width, int height,
     return static_cast<bool>(out);
 }
 
-void clickAt(Display* display, Window window, int x, int y) {
-    int rootX = 0;
-    int rootY = 0;
-    Window child = 0;
-    XTranslateCoordinates(display, window, DefaultRootWindow(display), x, y, &rootX, &rootY,
-                          &child);
-    XTestFakeMotionEvent(display, -1, rootX, rootY, 0);
-    XTestFakeButtonEvent(display, 1, True, 0);
-    XTestFakeButtonEvent(display, 1, False, 0);
-    XFlush(display);
-}
-
-void pressKey(Display* display, KeySym symbol, KeySym modifier = NoSymbol) {
-    if (modifier != NoSymbol) {
-        XTestFakeKeyEvent(display, XKeysymToKeycode(display, modifier), True, 0);
-    }
-    XTestFakeKeyEvent(display, XKeysymToKeycode(display, symbol), True, 0);
-    XTestFakeKeyEvent(display, XKeysymToKeycode(display, symbol), False, 0);
-    if (modifier != NoSymbol) {
-        XTestFakeKeyEvent(display, XKeysymToKeycode(display, modifier), False, 0);
-    }
-    XFlush(display);
-}
-
 int fail(const char* what) {
     std::fprintf(stderr, "e2e: %s\n", what);
     return 1;
@@ -95,8 +73,8 @@ int fail(const char* what) {
 // closes the window while the message is open.
 int closeWithStopMessageOpen(Display* display, Window window) {
     clickAt(display, window, 248, 205);
-    pressKey(display, XK_a, XK_Control_L);
-    pressKey(display, XK_BackSpace);
+    press(display, {XK_Control_L, XK_a});
+    press(display, {XK_BackSpace});
     clickAt(display, window, 384, 148);
     if (!waitForMappedWindow(display, std::string(ui::kTitle))) {
         return fail("no stop message appeared for an empty capacity");

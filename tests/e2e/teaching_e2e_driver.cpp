@@ -9,59 +9,31 @@
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
-#include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
 
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <initializer_list>
 #include <optional>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "ui/form_texts.hpp"
+#include "x11_input.hpp"
 #include "x11_window.hpp"
 
 namespace {
 
 using testing_support::askToClose;
+using testing_support::clickAt;
 using testing_support::DisplayPtr;
+using testing_support::pointAt;
+using testing_support::press;
 using testing_support::waitForMappedWindow;
 using namespace std::chrono_literals;
 
 constexpr const char* kChartTitle = "Графика — Надпродажба и коефициент на запас";
-
-void pointAt(Display* display, Window window, int x, int y) {
-    int rootX = 0;
-    int rootY = 0;
-    Window child = 0;
-    XTranslateCoordinates(display, window, DefaultRootWindow(display), x, y, &rootX, &rootY,
-                          &child);
-    XTestFakeMotionEvent(display, -1, rootX, rootY, 0);
-    XFlush(display);
-}
-
-void clickAt(Display* display, Window window, int x, int y) {
-    pointAt(display, window, x, y);
-    XTestFakeButtonEvent(display, 1, True, 0);
-    XTestFakeButtonEvent(display, 1, False, 0);
-    XFlush(display);
-    std::this_thread::sleep_for(200ms);
-}
-
-// Presses the keys together, then lets them go in reverse order.
-void press(Display* display, std::initializer_list<KeySym> keys) {
-    for (const KeySym key : keys) {
-        XTestFakeKeyEvent(display, XKeysymToKeycode(display, key), True, 0);
-    }
-    for (auto key = std::rbegin(keys); key != std::rend(keys); ++key) {
-        XTestFakeKeyEvent(display, XKeysymToKeycode(display, *key), False, 0);
-    }
-    XFlush(display);
-    std::this_thread::sleep_for(100ms);
-}
 
 std::vector<unsigned long> pixels(Display* display, Window window, int x, int y, int width,
                                   int height) {
