@@ -257,10 +257,6 @@ void MainForm::setTickInterval(int milliseconds) {
     timer_->setInterval(milliseconds);
 }
 
-int MainForm::tickInterval() const {
-    return timer_->interval();
-}
-
 bool MainForm::isRunning() const {
     return timer_->isActive();
 }

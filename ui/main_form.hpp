@@ -51,7 +51,6 @@ class MainForm final : public QWidget {
     // While the timer is stopped: one tick through Timer1_Timer, delivered as the timer would.
     void stepOnce();
     void setTickInterval(int milliseconds);
-    [[nodiscard]] int tickInterval() const;
     [[nodiscard]] bool isRunning() const;
 
   signals:
