@@ -6,7 +6,7 @@
 
 BUILD_PACKAGES=(cmake g++ make qt6-base-dev)
 RUN_PACKAGES=(fonts-liberation2 qt6-translations-l10n)
-TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth imagemagick libx11-dev
+TEST_PACKAGES=(git libgtest-dev libgmock-dev libbenchmark-dev xvfb imagemagick libx11-dev
     libxtst-dev dpkg-dev desktop-file-utils appstream clang libclang-rt-14-dev clang-tidy
     clang-format dbus-daemon dbus-bin at-spi2-core python3-pyatspi xdotool lintian)
 

@@ -1,35 +1,19 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Copyright (C) 2026 The overselling authors
-# Runs the real program on a virtual X display with a private D-Bus session and accessibility
-# bus, and checks it through AT-SPI as a screen reader would. Ends every process it started.
+# Runs the real program in a desktop session of its own (virtual X display, private D-Bus
+# session) with the accessibility bus, and checks it through AT-SPI as a screen reader would.
+# Ends every process it started.
 # Usage: run_a11y.sh PROGRAM CHECK.py
 set -uo pipefail
 program=$1
 check=$2
 
 if [ -z "${OVERSELLING_A11Y_SESSION:-}" ]; then
-    # Two virtual displays started at once may pick the same number; the one that loses is
-    # tried again. The marker tells a lost display from a failed check.
-    started=$(mktemp)
-    for _ in 1 2 3; do
-        rm -f "$started"
-        OVERSELLING_A11Y_SESSION=$started xvfb-run -a -s "-screen 0 1024x768x24" \
-            dbus-run-session -- bash "$0" "$@"
-        code=$?
-        [ -e "$started" ] && break
-        sleep 1
-    done
-    if [ ! -e "$started" ]; then
-        echo "a11y: no virtual display could be started" >&2
-    fi
-    rm -f "$started"
-    exit "$code"
+    OVERSELLING_A11Y_SESSION=1 exec bash "$(dirname "$0")/../support/desktop_session.sh" \
+        --screen 1024x768 bash "$0" "$@"
 fi
-touch "$OVERSELLING_A11Y_SESSION"
 unset QT_QPA_PLATFORM NO_AT_BRIDGE
-runtime_dir=$(mktemp -d)
-export XDG_RUNTIME_DIR=$runtime_dir
 
 pids=()
 finish() {
@@ -40,7 +24,6 @@ finish() {
     for pid in "${pids[@]}"; do
         wait "$pid" 2>/dev/null
     done
-    rm -rf "$runtime_dir"
 }
 trap finish EXIT
 trap 'exit 1' INT TERM

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Copyright (C) 2026 The overselling authors
-# Runs the real program on a virtual X display with the teaching window open at full speed,
-# saves a screenshot of the screen and checks that closing the main window ends the program
-# with exit code 0, teaching window and all.
+# Runs the real program in a desktop session of its own with the teaching window open at full
+# speed, saves a screenshot of the screen and checks that closing the main window ends the
+# program with exit code 0, teaching window and all.
 # Usage: run_teaching_e2e.sh PROGRAM DRIVER SCREENSHOT.png [SECONDS_AT_FULL_SPEED]
 set -uo pipefail
 program=$1
@@ -11,13 +11,14 @@ driver=$2
 screenshot=$3
 seconds=${4:-2}
 
-if [ -z "${OVERSELLING_E2E_DISPLAY:-}" ]; then
+if [ -z "${OVERSELLING_E2E_SESSION:-}" ]; then
     # Twice the pixels when the program runs at twice the scale, as on a projector.
     size=1024x768
     if [ "${QT_SCALE_FACTOR:-1}" = 2 ]; then
         size=2048x1536
     fi
-    exec env OVERSELLING_E2E_DISPLAY=1 xvfb-run -a -s "-screen 0 ${size}x24" bash "$0" "$@"
+    OVERSELLING_E2E_SESSION=1 exec bash "$(dirname "$0")/../support/desktop_session.sh" \
+        --screen "$size" bash "$0" "$@"
 fi
 unset QT_QPA_PLATFORM
 
