@@ -28,9 +28,9 @@
 #include <vector>
 
 #include "runtime/random_source.hpp"
-#include "ui/bulgarian_translation.hpp"
-#include "ui/chart_window.hpp"
-#include "ui/main_form.hpp"
+#include "ui/application/bulgarian_translation.hpp"
+#include "ui/main_window/main_form.hpp"
+#include "ui/teaching_window/teaching_window.hpp"
 #include "x_clicker.hpp"
 
 namespace {
@@ -67,7 +67,7 @@ std::unique_ptr<ui::MainForm> startRun(const QString& capacity) {
         box->selectAll();
         QTest::keyClicks(box, text);
     }
-    ui::ChartWindow* chart = ui::openChartWindow(*form);
+    ui::TeachingWindow* chart = ui::openTeachingWindow(*form);
     if (!QTest::qWaitForWindowExposed(chart)) {
         std::fprintf(stderr, "the teaching window was never exposed\n");
         return nullptr;
@@ -86,7 +86,7 @@ int offscreen(long ticks) {
     // At "1000 в секунда", so both windows paint at most once a frame, as they do in the
     // program at that speed; the real timer's ticks come on top of the ones sent here.
     form->findChild<QComboBox*>(QStringLiteral("Speed"))->setCurrentIndex(3);
-    auto* timer = form->findChild<QTimer*>(QStringLiteral("Timer1"));
+    ui::RunControl& run = form->runControl();
     long afterWarmUp = 0;
     long highest = 0;
     QElapsedTimer elapsed;
@@ -95,7 +95,7 @@ int offscreen(long ticks) {
             afterWarmUp = residentKiB();
             elapsed.start();
         }
-        QMetaObject::invokeMethod(timer, "timeout");
+        run.tickNow();
         // The event loop between ticks, as in the running program: repaints and the frame timer.
         QCoreApplication::processEvents();
         if (i > 10'000 && i % 1000 == 0) {
@@ -135,7 +135,7 @@ int realtime(int seconds) {
     if (!form) {
         return 1;
     }
-    auto* chart = form->findChild<ui::ChartWindow*>(QStringLiteral("ChartWindow"));
+    auto* chart = form->findChild<ui::TeachingWindow*>(QStringLiteral("ChartWindow"));
     chart->findChild<QComboBox*>(QStringLiteral("Speed"))->setCurrentIndex(3);
     auto* summary = chart->findChild<QWidget*>(QStringLiteral("ChartSummary"));
     PressTimes presses;

@@ -16,9 +16,9 @@
 #include "core/reset.hpp"
 #include "core/tick.hpp"
 #include "runtime/random_source.hpp"
-#include "ui/demand_histogram.hpp"
-#include "ui/main_form.hpp"
-#include "ui/share_chart.hpp"
+#include "ui/main_window/main_form.hpp"
+#include "ui/teaching_window/demand_histogram.hpp"
+#include "ui/teaching_window/share_chart.hpp"
 
 namespace {
 

@@ -5,15 +5,12 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "core/tick.hpp"
-#include "runtime/errors.hpp"
-#include "runtime/number_from_text.hpp"
-#include "runtime/rounding.hpp"
+#include "core/draw.hpp"
 
 namespace core {
 namespace {
 
-constexpr std::int64_t kLargestDraw = 10000;
+constexpr std::int64_t kLargestDraw = kDrawScale;
 
 // How many r in [0, last] have r mod n >= first, for 0 <= first <= n: the remainders run
 // through 0 .. n - 1 once per full period, then 0 .. rest - 1.
@@ -41,17 +38,12 @@ std::int64_t firstOverloadingDemand(double capacity, std::int64_t n) {
 }  // namespace
 
 std::optional<std::int64_t> expectedOverloadUnits(double capacity, double ceiling) {
-    std::int32_t rounded = 0;
-    try {
-        rounded = runtime::roundToInt32(ceiling);
-    } catch (const runtime::Overflow&) {
-        return std::nullopt;
-    }
-    if (rounded == 0) {
+    const auto rounded = roundedCeiling(ceiling);
+    if (!rounded) {
         return std::nullopt;
     }
     // r is never negative, so r Mod N = r Mod |N|, from 0 to |N| - 1.
-    const std::int64_t n = std::llabs(static_cast<std::int64_t>(rounded));
+    const std::int64_t n = std::llabs(static_cast<std::int64_t>(*rounded));
     const std::int64_t first = firstOverloadingDemand(capacity, n);
     const auto overloads = [&](std::int64_t r) -> std::int64_t { return r % n >= first ? 1 : 0; };
 
@@ -71,7 +63,7 @@ std::optional<double> expectedSharePercent(double capacity, double ceiling) {
 }
 
 std::optional<double> expectedSharePercent(const Model& model) {
-    return expectedSharePercent(runtime::numberFromText(model.text(Text1(2))), drawCeiling(model));
+    return expectedSharePercent(capacity(model), drawCeiling(model));
 }
 
 }  // namespace core

@@ -5,13 +5,14 @@
 #include <cstdint>
 #include <optional>
 
+#include "core/draw.hpp"
 #include "core/model.hpp"
 
 namespace core {
 
-// The raw draw rounds to a whole r from 0 to 10000: r = 0 and r = 10000 each take half a
-// unit of width, every r between them a whole one. Counted in units of 1/20000.
-inline constexpr std::int64_t kShareUnits = 20000;
+// The raw draw rounds to a whole r from 0 to kDrawScale: r = 0 and r = kDrawScale each take
+// half a unit of width, every r between them a whole one. Counted in units of 1/(2·kDrawScale).
+inline constexpr std::int64_t kShareUnits = 2 * std::int64_t{kDrawScale};
 
 // How many of the kShareUnits overload, for a capacity and a draw ceiling as the tick reads
 // them: the demand is r Mod N for the ceiling N rounded half to even, with the sign of r, and

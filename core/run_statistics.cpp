@@ -11,7 +11,7 @@ RunStatistics::RunStatistics() {
 }
 
 void RunStatistics::record(std::int64_t tick, int demand, std::int64_t overloads) {
-    // Demands outside 0 to 10000 cannot come from the draw; they are counted in no bin.
+    // Demands outside 0 to kLargestDemand cannot come from the draw; they are counted in no bin.
     if (demand >= 0 && demand <= kLargestDemand) {
         const auto bin = static_cast<std::size_t>(demand);
         if (bin >= demandCounts_.size()) {

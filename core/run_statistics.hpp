@@ -6,6 +6,8 @@
 #include <span>
 #include <vector>
 
+#include "core/draw_scale.hpp"
+
 namespace core {
 
 // What a run has drawn since the last reset, kept for the teaching window in bounded memory
@@ -13,8 +15,8 @@ namespace core {
 // series of points that is thinned evenly once it grows past kMaxPoints.
 class RunStatistics {
   public:
-    // A demand is at most 10000, so there are at most 10001 bins.
-    static constexpr int kLargestDemand = 10000;
+    // A demand is at most the draw's scale, so there are at most kDrawScale + 1 bins.
+    static constexpr int kLargestDemand = kDrawScale;
     static constexpr std::size_t kMaxPoints = 4096;
 
     struct Point {

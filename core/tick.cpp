@@ -7,33 +7,21 @@
 #include <limits>
 #include <string>
 
+#include "core/measured_share.hpp"
 #include "runtime/errors.hpp"
-#include "runtime/number_from_text.hpp"
 #include "runtime/number_text.hpp"
 #include "runtime/rounding.hpp"
 
 namespace core {
 namespace {
 
-using runtime::numberFromText;
-
-// Unset counts as the overselling case, which Option1(0) shows selected at start.
-bool isOverselling(const Model& model) {
-    return model.Situation.value_or(0) == 0;
-}
-
+// Written by the tick only, which has counted itself: there is always a share to write.
 std::string failurePercentageText(const Model& model) {
-    const double percentage = static_cast<double>(model.OverloadCount) /
-                              static_cast<double>(model.TickCount.value_or(0)) * 100;
-    return runtime::textOfDouble(percentage, model.decimalSeparator());
+    return runtime::textOfDouble(measuredSharePercent(model).value_or(0), model.decimalSeparator());
 }
 
 std::optional<StopReason> limitBeforeTick(const Model& model) {
-    try {
-        if (runtime::roundToInt32(drawCeiling(model)) == 0) {
-            return StopReason::NoDemandPossible;
-        }
-    } catch (const runtime::Overflow&) {
+    if (!roundedCeiling(drawCeiling(model))) {
         return StopReason::NoDemandPossible;
     }
     if (model.OverloadCount == std::numeric_limits<std::int16_t>::max()) {
@@ -43,14 +31,6 @@ std::optional<StopReason> limitBeforeTick(const Model& model) {
 }
 
 }  // namespace
-
-double drawCeiling(const Model& model) {
-    double ceiling = numberFromText(model.text(Text1(2)));
-    if (isOverselling(model)) {
-        ceiling *= numberFromText(model.text(Text2(0))) / 100 + 1;
-    }
-    return ceiling;
-}
 
 std::string_view stopMessage(StopReason reason) {
     switch (reason) {
@@ -84,12 +64,11 @@ void SimulateTick(Model& model, runtime::RandomSource& random) {
         // Written before the draw, with the overload count of the ticks before this one.
         model.setText(Text2(2), failurePercentageText(model));
     }
-    const float rawDraw = random.next() * 10000.0F;
-    // At most 10000 in magnitude, so the 16-bit demand always holds it.
+    const float rawDraw = random.next() * static_cast<float>(kDrawScale);
+    // At most kDrawScale in magnitude, so the 16-bit demand always holds it.
     const auto demand = static_cast<std::int16_t>(runtime::remainderOfRounded(rawDraw, ceiling));
 
-    const double capacity = numberFromText(model.text(Text1(2)));
-    if (capacity < demand) {
+    if (capacity(model) < demand) {
         model.appendText(Text1(0), kOverloadMark);
         if (model.OverloadCount == std::numeric_limits<std::int16_t>::max()) {
             throw runtime::Overflow();

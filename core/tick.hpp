@@ -6,6 +6,7 @@
 #include <optional>
 #include <string_view>
 
+#include "core/draw.hpp"
 #include "core/model.hpp"
 #include "runtime/random_source.hpp"
 
@@ -15,8 +16,8 @@ inline constexpr std::string_view kLogHeader = "Начало на ново от�
 inline constexpr std::string_view kOverloadMark = "Претоварване ";
 inline constexpr std::string_view kLineBreak = "\r\n";
 
-// The ceiling of the draw: the capacity, raised by the overselling percentage in that case.
-double drawCeiling(const Model& model);
+// The designed interval of the timer: one tick a second.
+inline constexpr int kTickMilliseconds = 1000;
 
 // Why a tick refused to run. The tick then changes nothing but switching the timer off.
 enum class StopReason {

@@ -60,10 +60,6 @@ TEST_F(ResetSimulationTest, WritesInItsOrderAndZeroesBeforeTheLastWrite) {
     EXPECT_TRUE(zeroedAtOutputWrite);
 }
 
-TEST_F(ResetSimulationTest, SituationStartsUnset) {
-    EXPECT_FALSE(model.Situation.has_value());
-}
-
 struct CheckRow {
     const char* name;
     const char* capacity;

@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <limits>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -238,13 +241,30 @@ TEST_F(TickLimitTest, FullOverloadCounterStopsWithItsMessage) {
     expectStopsUntouched(StopReason::OverloadLimitReached);
 }
 
-TEST(StopMessage, NamesTheWayOut) {
-    EXPECT_EQ(core::stopMessage(StopReason::NoDemandPossible),
-              "Симулацията е спряна: с този брой елементи не може да се изтегли търсене. "
-              "Въведете брой елементи от 1 до 9999.");
-    EXPECT_EQ(core::stopMessage(StopReason::OverloadLimitReached),
-              "Симулацията е спряна: броят на претоварванията достигна 32767. "
-              "Натиснете „Изчисти“, за да започнете отново.");
+// Each message says why the run stopped and what gets it going again, and what it promises
+// holds: the counter's limit is the 16-bit one, and a capacity in the range it names draws.
+TEST(StopMessage, NamesTheWayOutOfEachStop) {
+    const std::string noDemand(core::stopMessage(StopReason::NoDemandPossible));
+    const std::string limit(core::stopMessage(StopReason::OverloadLimitReached));
+    EXPECT_NE(noDemand, limit);
+    for (const std::string& message : {noDemand, limit}) {
+        EXPECT_TRUE(message.starts_with("Симулацията е спряна: ")) << message;
+    }
+    EXPECT_NE(limit.find(std::to_string(std::numeric_limits<std::int16_t>::max())),
+              std::string::npos);
+    EXPECT_NE(limit.find("„Изчисти“"), std::string::npos);
+    EXPECT_NE(noDemand.find("брой елементи от 1 до 9999"), std::string::npos);
+    for (const char* capacity : {"1", "9999"}) {
+        for (const std::int16_t situation : {0, 1}) {
+            core::Model model;
+            model.setText(Text1(2), capacity);
+            model.setText(Text2(0), "99");
+            model.Situation = situation;
+            model.timerEnabled = true;
+            ScriptedRandom random({0.5F});
+            EXPECT_EQ(core::Timer1_Timer(model, random), std::nullopt) << capacity;
+        }
+    }
 }
 
 }  // namespace

@@ -19,7 +19,7 @@
 #include <thread>
 #include <vector>
 
-#include "ui/form_texts.hpp"
+#include "ui/main_window/form_texts.hpp"
 #include "x11_input.hpp"
 #include "x11_window.hpp"
 

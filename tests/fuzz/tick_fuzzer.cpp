@@ -16,13 +16,12 @@
 #include <string>
 
 #include "core/check_inputs.hpp"
+#include "core/draw.hpp"
+#include "core/measured_share.hpp"
 #include "core/model.hpp"
 #include "core/tick.hpp"
-#include "runtime/errors.hpp"
-#include "runtime/number_from_text.hpp"
 #include "runtime/number_text.hpp"
 #include "runtime/random_source.hpp"
-#include "runtime/rounding.hpp"
 
 namespace {
 
@@ -46,20 +45,6 @@ class FuzzedRandom final : public runtime::RandomSource {
   private:
     FuzzedDataProvider& data_;
 };
-
-// The rounded ceiling, worked out apart from the tick; unset where no draw is possible.
-std::optional<std::int32_t> roundedCeiling(const core::Model& model) {
-    double ceiling = runtime::numberFromText(model.text(Text1(2)));
-    if (model.Situation.value_or(0) == 0) {
-        ceiling *= runtime::numberFromText(model.text(Text2(0))) / 100 + 1;
-    }
-    try {
-        const std::int32_t rounded = runtime::roundToInt32(ceiling);
-        return rounded == 0 ? std::nullopt : std::optional(rounded);
-    } catch (const runtime::Overflow&) {
-        return std::nullopt;
-    }
-}
 
 std::string lastLine(const std::string& log) {
     require(log.size() >= 2 && log.ends_with("\r\n"));
@@ -90,10 +75,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     const int ticks = data.ConsumeIntegralInRange(1, 200);
     FuzzedRandom random(data);
 
-    const bool overselling = model.Situation.value_or(0) == 0;
-    const double capacity = runtime::numberFromText(model.text(Text1(2)));
+    const bool overselling = core::isOverselling(model);
+    const double capacity = core::capacity(model);
     for (int i = 0; i < ticks; ++i) {
-        const auto ceiling = roundedCeiling(model);
+        const auto ceiling = core::roundedCeiling(core::drawCeiling(model));
         const auto ticksBefore = *model.TickCount;
         const auto overloadsBefore = model.OverloadCount;
         const std::string logBefore = model.text(Text1(0));
@@ -123,8 +108,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
         require(marked == (capacity < demand));
         require(model.OverloadCount == overloadsBefore + (marked ? 1 : 0));
         if (overselling || marked) {
-            const double share = static_cast<double>(model.OverloadCount) /
-                                 static_cast<double>(*model.TickCount) * 100;
+            const double share = core::measuredSharePercent(model).value_or(-1);
             require(model.text(Text2(2)) == runtime::textOfDouble(share, model.decimalSeparator()));
         } else {
             require(model.text(Text2(2)) == percentageBefore);

@@ -8,8 +8,8 @@
 #include <QtTest>
 #include <memory>
 
-#include "ui/main_form.hpp"
-#include "ui/qt_text.hpp"
+#include "ui/common/qt_text.hpp"
+#include "ui/main_window/main_form.hpp"
 
 namespace testing_support {
 

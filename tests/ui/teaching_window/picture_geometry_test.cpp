@@ -1,0 +1,449 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The overselling authors
+// Where the two pictures of the teaching window put things, checked without painting.
+
+#include <QPolygonF>
+#include <QRect>
+#include <QRectF>
+#include <QtTest>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include "core/measured_share.hpp"
+#include "core/model.hpp"
+#include "ui/teaching_window/histogram_geometry.hpp"
+#include "ui/teaching_window/picture_painting.hpp"
+#include "ui/teaching_window/share_chart_geometry.hpp"
+
+namespace {
+
+using Point = core::RunStatistics::Point;
+
+std::vector<Point> pointsOf(const QList<qint64>& ticks, const QList<qint64>& overloads) {
+    std::vector<Point> points;
+    for (qsizetype i = 0; i < ticks.size(); ++i) {
+        points.push_back({ticks[i], overloads[i]});
+    }
+    return points;
+}
+
+std::optional<double> expectedOf(double percent) {
+    return percent < 0 ? std::nullopt : std::optional<double>(percent);
+}
+
+// The bars as text, so that a failure shows them all.
+QString describe(const std::vector<ui::Bar>& bars) {
+    QStringList parts;
+    for (const ui::Bar& bar : bars) {
+        parts << QStringLiteral("%1-%2:%3:%4")
+                     .arg(bar.first)
+                     .arg(bar.last)
+                     .arg(bar.mean)
+                     .arg(bar.overload ? QLatin1String("o") : QLatin1String("n"));
+    }
+    return parts.join(QLatin1Char(' '));
+}
+
+}  // namespace
+
+class PictureGeometryTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void niceStepIsOneTwoOrFiveTimesAPowerOfTen_data() {
+        QTest::addColumn<double>("span");
+        QTest::addColumn<int>("divisions");
+        QTest::addColumn<double>("step");
+        QTest::newRow("exactly ten parts of one") << 10.0 << 10 << 1.0;
+        QTest::newRow("rough 1.4 rounds up to 2") << 7.0 << 5 << 2.0;
+        QTest::newRow("rough 4 rounds up to 5") << 20.0 << 5 << 5.0;
+        QTest::newRow("rough 6 rounds up to the next power") << 30.0 << 5 << 10.0;
+        QTest::newRow("large spans") << 12345.0 << 4 << 5000.0;
+        QTest::newRow("fractions of one") << 0.3 << 3 << 0.1;
+        QTest::newRow("zero span") << 0.0 << 5 << 1.0;
+        QTest::newRow("negative span") << -10.0 << 5 << 1.0;
+        QTest::newRow("no divisions") << 10.0 << 0 << 1.0;
+        QTest::newRow("negative divisions") << 10.0 << -3 << 1.0;
+    }
+    void niceStepIsOneTwoOrFiveTimesAPowerOfTen() {
+        QFETCH(double, span);
+        QFETCH(int, divisions);
+        QFETCH(double, step);
+        QCOMPARE(ui::niceStep(span, divisions), step);
+    }
+
+    void stepsFittingStaysBetweenOneAndMost_data() {
+        QTest::addColumn<int>("pixels");
+        QTest::addColumn<int>("perStep");
+        QTest::addColumn<int>("most");
+        QTest::addColumn<int>("steps");
+        QTest::newRow("as many as fit") << 200 << 50 << 6 << 4;
+        QTest::newRow("a part step does not count") << 249 << 50 << 6 << 4;
+        QTest::newRow("no more than most") << 1000 << 50 << 5 << 5;
+        QTest::newRow("at least one in too little room") << 10 << 50 << 5 << 1;
+        QTest::newRow("at least one in negative room") << -40 << 50 << 5 << 1;
+        QTest::newRow("steps that need no room") << 100 << 0 << 7 << 7;
+    }
+    void stepsFittingStaysBetweenOneAndMost() {
+        QFETCH(int, pixels);
+        QFETCH(int, perStep);
+        QFETCH(int, most);
+        QFETCH(int, steps);
+        QCOMPARE(ui::stepsFitting(pixels, perStep, most), steps);
+    }
+
+    void shareAxisTopMakesRoom_data() {
+        QTest::addColumn<QList<qint64>>("ticks");
+        QTest::addColumn<QList<qint64>>("overloads");
+        QTest::addColumn<double>("expected");  // negative: none
+        QTest::addColumn<double>("top");
+        QTest::newRow("nothing at all: five") << QList<qint64>{} << QList<qint64>{} << -1.0 << 5.0;
+        // 20 · 1.6 = 32, to a whole step of 10.
+        QTest::newRow("expected share and its band")
+            << QList<qint64>{} << QList<qint64>{} << 20.0 << 40.0;
+        // 2 + 4 = 6 beats 2 · 1.6 and 5.
+        QTest::newRow("a small expected share with its margin")
+            << QList<qint64>{} << QList<qint64>{} << 2.0 << 6.0;
+        QTest::newRow("measured above the expected")
+            << QList<qint64>{100} << QList<qint64>{50} << 10.0 << 50.0;
+        QTest::newRow("the wild first twentieth ignored")
+            << QList<qint64>{1, 4, 100} << QList<qint64>{1, 2, 10} << -1.0 << 10.0;
+        QTest::newRow("the twentieth's own tick counts")
+            << QList<qint64>{5, 100} << QList<qint64>{3, 10} << -1.0 << 60.0;
+        QTest::newRow("the only tick counts")
+            << QList<qint64>{1} << QList<qint64>{1} << -1.0 << 100.0;
+        // 90 · 1.6 = 144, a whole step above it is 160.
+        QTest::newRow("never above 100") << QList<qint64>{} << QList<qint64>{} << 90.0 << 100.0;
+    }
+    void shareAxisTopMakesRoom() {
+        QFETCH(QList<qint64>, ticks);
+        QFETCH(QList<qint64>, overloads);
+        QFETCH(double, expected);
+        QFETCH(double, top);
+        QCOMPARE(ui::shareAxisTop(pointsOf(ticks, overloads), expectedOf(expected)), top);
+    }
+
+    void shareAxesSpanAtLeastTenTicks_data() {
+        QTest::addColumn<qint64>("ticks");
+        QTest::addColumn<double>("xMax");
+        QTest::newRow("no ticks") << qint64{0} << 10.0;
+        QTest::newRow("three ticks") << qint64{3} << 10.0;
+        QTest::newRow("many ticks") << qint64{4321} << 4321.0;
+    }
+    void shareAxesSpanAtLeastTenTicks() {
+        QFETCH(qint64, ticks);
+        QFETCH(double, xMax);
+        const std::vector<Point> points =
+            ticks > 0 ? std::vector<Point>{{ticks, 0}} : std::vector<Point>{};
+        QCOMPARE(ui::shareAxes(QRect(0, 0, 100, 100), points, std::nullopt).xMax, xMax);
+    }
+
+    void measuredPathPlacesTheShareOfEachPoint_data() {
+        QTest::addColumn<qint64>("tick");
+        QTest::addColumn<qint64>("overloads");
+        QTest::addColumn<QPointF>("at");
+        // The plot runs from x 10 across 100 pixels and from y 119 up 100; 100 ticks by 50 %.
+        QTest::newRow("half way both ways") << qint64{40} << qint64{10} << QPointF(50, 69);
+        QTest::newRow("a share above the top at the top")
+            << qint64{100} << qint64{80} << QPointF(110, 19);
+        QTest::newRow("no overloads on the bottom") << qint64{25} << qint64{0} << QPointF(35, 119);
+    }
+    void measuredPathPlacesTheShareOfEachPoint() {
+        QFETCH(qint64, tick);
+        QFETCH(qint64, overloads);
+        QFETCH(QPointF, at);
+        const ui::ShareAxes axes{QRect(10, 20, 100, 100), 100, 50};
+        const std::vector<Point> points{{tick, overloads}};
+        QCOMPARE(ui::measuredPath(axes, points), QPolygonF({at}));
+    }
+
+    void bandOutlineFollowsTheCoreBand_data() {
+        QTest::addColumn<QRect>("plot");
+        QTest::addColumn<double>("xMax");
+        QTest::addColumn<double>("expected");
+        QTest::addColumn<int>("samples");
+        QTest::addColumn<double>("lastTick");
+        // x 11, 14, ... 107, then 110 clipped to the right edge 109, which is tick 99.
+        QTest::newRow("last sample clipped")
+            << QRect(10, 0, 100, 100) << 100.0 << 30.0 << 34 << 99.0;
+        // x 11, 14, ... 110, the right edge itself.
+        QTest::newRow("last sample on the edge")
+            << QRect(10, 0, 101, 100) << 101.0 << 30.0 << 34 << 100.0;
+        // Tick 1 is at x 15; 15, 18, ... 108, then 109.
+        QTest::newRow("few ticks, wide ones")
+            << QRect(10, 0, 100, 100) << 20.0 << 50.0 << 33 << 19.8;
+    }
+    void bandOutlineFollowsTheCoreBand() {
+        QFETCH(QRect, plot);
+        QFETCH(double, xMax);
+        QFETCH(double, expected);
+        QFETCH(int, samples);
+        QFETCH(double, lastTick);
+        const ui::ShareAxes axes{plot, xMax, 100};
+        const ui::BandOutline outline = ui::bandOutline(axes, expected);
+        QCOMPARE(outline.upper.size(), samples);
+        QCOMPARE(outline.lower.size(), samples);
+
+        const core::ShareBand first = core::shareBand(expected, 1);
+        QCOMPARE(outline.upper.first(), QPointF(axes.xOf(1), axes.yOf(first.high)));
+        QCOMPARE(outline.lower.first(), QPointF(axes.xOf(1), axes.yOf(first.low)));
+        QCOMPARE(outline.upper[1].x() - outline.upper[0].x(), 3.0);
+
+        const core::ShareBand last = core::shareBand(expected, lastTick);
+        const double right = plot.right();
+        QCOMPARE(outline.upper.last(), QPointF(right, axes.yOf(last.high)));
+        QCOMPARE(outline.lower.last(), QPointF(right, axes.yOf(last.low)));
+    }
+
+    void onePairPerColumnKeepsTheExtremes_data() {
+        QTest::addColumn<QPolygonF>("points");
+        QTest::addColumn<QPolygonF>("path");
+        QTest::newRow("nothing") << QPolygonF() << QPolygonF();
+        QTest::newRow("a flat column is one point")
+            << QPolygonF({{10.1, 50}, {10.5, 50}, {10.9, 50}}) << QPolygonF({{10.1, 50}});
+        QTest::newRow("less than a pixel tall is flat")
+            << QPolygonF({{10.1, 50}, {10.5, 49.5}}) << QPolygonF({{10.1, 50}});
+        QTest::newRow("a point a column is kept") << QPolygonF({{10.9, 50}, {11, 40}, {12.5, 30}})
+                                                  << QPolygonF({{10.9, 50}, {11, 40}, {12.5, 30}});
+        QTest::newRow("low then high where drawn so")
+            << QPolygonF({{10.1, 50}, {10.5, 40}, {10.9, 20}})
+            << QPolygonF({{10.1, 50}, {10.9, 20}});
+        QTest::newRow("high then low where drawn so")
+            << QPolygonF({{11.1, 20}, {11.5, 40}, {11.9, 60}})
+            << QPolygonF({{11.1, 20}, {11.9, 60}});
+        QTest::newRow("points between the extremes dropped")
+            << QPolygonF({{10.1, 50}, {10.3, 30}, {10.5, 40}, {10.7, 60}, {11.2, 45}})
+            << QPolygonF({{10.3, 30}, {10.7, 60}, {11.2, 45}});
+    }
+    void onePairPerColumnKeepsTheExtremes() {
+        QFETCH(QPolygonF, points);
+        QFETCH(QPolygonF, path);
+        QCOMPARE(ui::onePairPerColumn(points), path);
+    }
+
+    void simplifiedDropsWhatAHalfPixelHides_data() {
+        QTest::addColumn<QPolygonF>("path");
+        QTest::addColumn<QPolygonF>("simple");
+        QTest::newRow("two points") << QPolygonF({{0, 0}, {3, 7}}) << QPolygonF({{0, 0}, {3, 7}});
+        QTest::newRow("collinear points dropped, ends kept")
+            << QPolygonF({{0, 0}, {1, 1}, {2, 2}, {3, 3}}) << QPolygonF({{0, 0}, {3, 3}});
+        QTest::newRow("half a pixel off dropped")
+            << QPolygonF({{0, 0}, {5, 0.5}, {10, 0}}) << QPolygonF({{0, 0}, {10, 0}});
+        QTest::newRow("more than half a pixel off kept")
+            << QPolygonF({{0, 0}, {5, 0.6}, {10, 0}}) << QPolygonF({{0, 0}, {5, 0.6}, {10, 0}});
+        QTest::newRow("a corner on the left half kept")
+            << QPolygonF({{0, 0}, {5, 8}, {10, 10}, {15, 5}, {20, 0}})
+            << QPolygonF({{0, 0}, {5, 8}, {10, 10}, {20, 0}});
+        QTest::newRow("a corner on the right half kept")
+            << QPolygonF({{0, 0}, {5, 5}, {10, 10}, {15, 8}, {20, 0}})
+            << QPolygonF({{0, 0}, {10, 10}, {15, 8}, {20, 0}});
+        QTest::newRow("a closed path measures from its point")
+            << QPolygonF({{0, 0}, {0.3, 0}, {5, 0}, {0, 0.2}, {0, 0}})
+            << QPolygonF({{0, 0}, {5, 0}, {0, 0}});
+    }
+    void simplifiedDropsWhatAHalfPixelHides() {
+        QFETCH(QPolygonF, path);
+        QFETCH(QPolygonF, simple);
+        QCOMPARE(ui::simplified(path), simple);
+    }
+
+    void expectedLabelBoxBesideTheLine_data() {
+        QTest::addColumn<QRect>("plot");
+        QTest::addColumn<double>("y");
+        QTest::addColumn<bool>("shown");
+        QTest::addColumn<QRectF>("box");
+        // Lines 10 high and a label 50 wide, against the right edge 199.
+        QTest::newRow("above where there is room")
+            << QRect(0, 0, 200, 100) << 50.0 << true << QRectF(139, 37, 55, 10);
+        QTest::newRow("just room above")
+            << QRect(0, 0, 200, 100) << 13.0 << true << QRectF(139, 0, 55, 10);
+        QTest::newRow("below near the top")
+            << QRect(0, 0, 200, 100) << 10.0 << true << QRectF(139, 13, 55, 10);
+        QTest::newRow("nowhere in a low plot") << QRect(0, 0, 200, 20) << 10.0 << false << QRectF();
+    }
+    void expectedLabelBoxBesideTheLine() {
+        QFETCH(QRect, plot);
+        QFETCH(double, y);
+        QFETCH(bool, shown);
+        QFETCH(QRectF, box);
+        const auto placed = ui::expectedLabelBox(plot, y, 50, 10);
+        QCOMPARE(placed.has_value(), shown);
+        QCOMPARE(placed.value_or(QRectF()), box);
+    }
+
+    void binsShownSpanWhatCanBeDrawn_data() {
+        QTest::addColumn<QString>("capacity");
+        QTest::addColumn<bool>("overselling");
+        QTest::addColumn<QString>("percent");
+        QTest::addColumn<int>("drawn");
+        QTest::addColumn<int>("bins");
+        QTest::newRow("the raised ceiling")
+            << QStringLiteral("10") << true << QStringLiteral("50") << 0 << 15;
+        QTest::newRow("drawn demands beyond the ceiling")
+            << QStringLiteral("10") << false << QStringLiteral("0") << 40 << 40;
+        // The ceiling 10.5 rounds to 10; the first demand above the capacity is 11.
+        QTest::newRow("the first demand above the capacity")
+            << QStringLiteral("10.5") << false << QStringLiteral("0") << 0 << 12;
+        QTest::newRow("nothing drawable, nothing drawn")
+            << QStringLiteral("-0.4") << false << QStringLiteral("0") << 0 << 1;
+        QTest::newRow("nothing drawable, the drawn demands")
+            << QStringLiteral("-0.4") << false << QStringLiteral("0") << 7 << 7;
+        QTest::newRow("a negative ceiling by its size")
+            << QStringLiteral("-20") << false << QStringLiteral("0") << 0 << 20;
+        QTest::newRow("no more than the largest demand")
+            << QStringLiteral("50000") << false << QStringLiteral("0") << 0 << 10001;
+        QTest::newRow("the capacity at the largest demand")
+            << QStringLiteral("10000") << false << QStringLiteral("0") << 0 << 10001;
+    }
+    void binsShownSpanWhatCanBeDrawn() {
+        QFETCH(QString, capacity);
+        QFETCH(bool, overselling);
+        QFETCH(QString, percent);
+        QFETCH(int, drawn);
+        QFETCH(int, bins);
+        core::Model model;
+        model.setText(core::Text1(2), capacity.toStdString());
+        model.setText(core::Text2(0), percent.toStdString());
+        model.Situation = overselling ? 0 : 1;
+        const std::vector<std::uint64_t> counts(static_cast<std::size_t>(drawn), 1);
+        QCOMPARE(ui::binsShown(model, counts), bins);
+    }
+
+    void countAxisReachesTheHighestCount_data() {
+        QTest::addColumn<quint64>("highest");
+        QTest::addColumn<int>("steps");
+        QTest::addColumn<double>("step");
+        QTest::addColumn<double>("top");
+        QTest::newRow("nothing drawn still spans a step") << quint64{0} << 4 << 1.0 << 1.0;
+        QTest::newRow("small counts by ones") << quint64{3} << 4 << 1.0 << 3.0;
+        QTest::newRow("no steps of a part of one") << quint64{5} << 10 << 1.0 << 5.0;
+        QTest::newRow("top up to a whole step") << quint64{33} << 4 << 10.0 << 40.0;
+        QTest::newRow("large counts") << quint64{12345} << 4 << 5000.0 << 15000.0;
+    }
+    void countAxisReachesTheHighestCount() {
+        QFETCH(quint64, highest);
+        QFETCH(int, steps);
+        QFETCH(double, step);
+        QFETCH(double, top);
+        const ui::CountAxis axis = ui::countAxis(highest, steps);
+        QCOMPARE(axis.step, step);
+        QCOMPARE(axis.top, top);
+    }
+
+    void demandStepLabelsWholeDemands_data() {
+        QTest::addColumn<int>("bins");
+        QTest::addColumn<int>("step");
+        // Labels 10 wide and lines 10 high need 30 pixels each; the plot is 300 wide.
+        QTest::newRow("two demands by ones") << 2 << 1;
+        QTest::newRow("at most eight labels") << 100 << 20;
+        QTest::newRow("all the demands") << 10001 << 2000;
+    }
+    void demandStepLabelsWholeDemands() {
+        QFETCH(int, bins);
+        QFETCH(int, step);
+        const ui::HistogramAxes axes{QRect(0, 0, 300, 100), bins, 10};
+        QCOMPARE(ui::demandStep(axes, 10, 10), double(step));
+    }
+
+    void mergedBarsOnePerColumnAndSide_data() {
+        QTest::addColumn<int>("bins");
+        QTest::addColumn<QList<quint64>>("counts");
+        QTest::addColumn<double>("capacity");
+        QTest::addColumn<QString>("bars");
+        // The plot is 100 pixels wide: 10 bins are 10 pixels each, 1000 bins a tenth each.
+        QTest::newRow("nothing drawn") << 10 << QList<quint64>{} << 5.0 << QString();
+        QTest::newRow("a bar a demand in wide columns")
+            << 10 << QList<quint64>{1, 2, 3} << 5.0 << QStringLiteral("0-0:1:n 1-1:2:n 2-2:3:n");
+        QTest::newRow("a column's demands as their mean")
+            << 1000 << QList<quint64>{1, 1, 1, 1, 1, 1, 1, 1, 1, 11, 4, 6} << 100.0
+            << QStringLiteral("0-9:2:n 10-11:5:n");
+        QTest::newRow("the capacity splits a column")
+            << 1000 << QList<quint64>{2, 2, 2, 2, 2, 2, 2, 2, 2, 2} << 4.5
+            << QStringLiteral("0-4:2:n 5-9:2:o");
+        QTest::newRow("the capacity itself is carried")
+            << 10 << QList<quint64>{1, 1, 1} << 1.0 << QStringLiteral("0-0:1:n 1-1:1:n 2-2:1:o");
+        QTest::newRow("undrawn demands have no bar")
+            << 10 << QList<quint64>{0, 3, 0} << 5.0 << QStringLiteral("1-1:3:n");
+        QTest::newRow("an undrawn column has no bar")
+            << 1000 << QList<quint64>{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 5} << 100.0
+            << QStringLiteral("10-10:5:n");
+        QTest::newRow("undrawn demands lower a column's mean")
+            << 1000 << QList<quint64>{0, 0, 0, 4} << 100.0 << QStringLiteral("0-3:1:n");
+    }
+    void mergedBarsOnePerColumnAndSide() {
+        QFETCH(int, bins);
+        QFETCH(QList<quint64>, counts);
+        QFETCH(double, capacity);
+        QFETCH(QString, bars);
+        const ui::HistogramAxes axes{QRect(0, 0, 100, 100), bins, 10};
+        const std::vector<std::uint64_t> values(counts.begin(), counts.end());
+        QCOMPARE(describe(ui::mergedBars(axes, values, capacity)), bars);
+    }
+
+    void barRectLeavesGapsInWideBars_data() {
+        QTest::addColumn<int>("bins");
+        QTest::addColumn<int>("first");
+        QTest::addColumn<int>("last");
+        QTest::addColumn<QRectF>("rect");
+        // The plot is 100 wide from x 0 and its bottom is y 99; the bars are 5 of 10 high.
+        QTest::newRow("an eighth each side of a wide bar")
+            << 10 << 2 << 2 << QRectF(21.25, 49, 7.5, 50);
+        QTest::newRow("none in four pixels") << 25 << 0 << 0 << QRectF(0, 49, 4, 50);
+        QTest::newRow("merged demands share one") << 1000 << 0 << 9 << QRectF(0, 49, 1, 50);
+    }
+    void barRectLeavesGapsInWideBars() {
+        QFETCH(int, bins);
+        QFETCH(int, first);
+        QFETCH(int, last);
+        QFETCH(QRectF, rect);
+        const ui::HistogramAxes axes{QRect(0, 0, 100, 100), bins, 10};
+        QCOMPARE(ui::barRect(axes, {first, last, 5, false}), rect);
+    }
+
+    void capacityMarkAfterTheLastCarriedDemand_data() {
+        QTest::addColumn<double>("capacity");
+        QTest::addColumn<int>("bins");
+        QTest::addColumn<double>("mark");
+        QTest::newRow("a whole capacity") << 10.0 << 20 << 11.0;
+        QTest::newRow("a part capacity") << 10.5 << 20 << 11.0;
+        QTest::newRow("no capacity") << 0.0 << 20 << 1.0;
+        QTest::newRow("a negative capacity at the start") << -3.0 << 20 << 0.0;
+        QTest::newRow("beyond the span at its end") << 50.0 << 20 << 20.0;
+    }
+    void capacityMarkAfterTheLastCarriedDemand() {
+        QFETCH(double, capacity);
+        QFETCH(int, bins);
+        QFETCH(double, mark);
+        QCOMPARE(ui::capacityMark(capacity, bins), mark);
+    }
+
+    void capacityLabelBoxBesideTheMark_data() {
+        QTest::addColumn<QRect>("plot");
+        QTest::addColumn<double>("x");
+        QTest::addColumn<bool>("shown");
+        QTest::addColumn<QRectF>("box");
+        // A label 40 wide with half a line of padding, lines 10 high, the right edge at 199.
+        QTest::newRow("right of the mark")
+            << QRect(0, 0, 200, 100) << 50.0 << true << QRectF(52.5, 0, 45, 10);
+        QTest::newRow("just room right of the mark")
+            << QRect(0, 0, 200, 100) << 154.0 << true << QRectF(156.5, 0, 45, 10);
+        QTest::newRow("left of the mark near the right edge")
+            << QRect(0, 0, 200, 100) << 180.0 << true << QRectF(132.5, 0, 45, 10);
+        QTest::newRow("a plot two lines high")
+            << QRect(0, 5, 200, 20) << 50.0 << true << QRectF(52.5, 5, 45, 10);
+        QTest::newRow("none in a lower plot") << QRect(0, 5, 200, 19) << 50.0 << false << QRectF();
+    }
+    void capacityLabelBoxBesideTheMark() {
+        QFETCH(QRect, plot);
+        QFETCH(double, x);
+        QFETCH(bool, shown);
+        QFETCH(QRectF, box);
+        const auto placed = ui::capacityLabelBox(plot, x, 40, 10);
+        QCOMPARE(placed.has_value(), shown);
+        QCOMPARE(placed.value_or(QRectF()), box);
+    }
+};
+
+QTEST_MAIN(PictureGeometryTest)
+#include "picture_geometry_test.moc"

@@ -1,0 +1,285 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The overselling authors
+// The teaching window's wiring: how it opens, that it shows the model, and that its time
+// controls reach the run only through the form's RunControl.
+
+#include "ui/teaching_window/teaching_window.hpp"
+
+#include <QAccessible>
+#include <QAction>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <memory>
+
+#include "form_driver.hpp"
+#include "scripted_random.hpp"
+#include "ui/application/about_box.hpp"
+#include "ui/application/bulgarian_translation.hpp"
+#include "ui/application/window_actions.hpp"
+#include "ui/teaching_window/demand_histogram.hpp"
+#include "ui/teaching_window/frame_throttle.hpp"
+#include "ui/teaching_window/share_chart.hpp"
+#include "ui/teaching_window/tick_pacer.hpp"
+
+using testing_support::drawOf;
+using testing_support::ScriptedRandom;
+using testing_support::toQString;
+
+class TeachingWindowTest : public QObject, protected testing_support::FormDriver {
+    Q_OBJECT
+
+  private:
+    void openForm(std::vector<float> draws) {
+        form_ = std::make_unique<ui::MainForm>(std::make_unique<ScriptedRandom>(std::move(draws)));
+        ui::installWindowActions(*form_);
+        form_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
+    }
+
+    [[nodiscard]] ui::TeachingWindow* chart() const {
+        return form_->findChild<ui::TeachingWindow*>(QStringLiteral("ChartWindow"));
+    }
+    template <typename T = QWidget>
+    T* inChart(const char* name) const {
+        return chart()->findChild<T*>(QLatin1String(name));
+    }
+    [[nodiscard]] QString summary() const { return inChart<QLabel>("ChartSummary")->text(); }
+    // "8,10" under the Bulgarian locale the tests run in.
+    [[nodiscard]] QString decimal(const char* text) const {
+        return QString::fromUtf8(text).replace(QLatin1Char('.'),
+                                               toQString(form_->model().decimalSeparator()));
+    }
+    void tick() { QVERIFY(emitTimeout()); }
+
+    // Ten percent overselling at capacity 100, running, with the teaching window open.
+    void startTenPercentRun(std::vector<float> draws) {
+        openForm(std::move(draws));
+        type("Text2(0)", QStringLiteral("10"));
+        click("Command1(0)");
+        QTest::keyClick(form_.get(), Qt::Key_F2);
+        QVERIFY(chart() != nullptr && chart()->isVisible());
+    }
+
+  private slots:
+    void cleanup() { form_.reset(); }
+
+    void f2AndTheContextMenuOpenItAndTheAboutBox() {
+        openForm({drawOf(1)});
+        QVERIFY(chart() == nullptr);
+        QTest::keyClick(form_.get(), Qt::Key_F2);
+        ui::TeachingWindow* window = chart();
+        QVERIFY(window != nullptr && window->isVisible() && window->isWindow());
+        QCOMPARE(window->windowTitle(),
+                 QStringLiteral("Графика — Надпродажба и коефициент на запас"));
+        QVERIFY(!window->isModal());
+        QVERIFY(window->minimumSize() != window->maximumSize());
+        window->close();
+        QVERIFY(!window->isVisible());
+
+        // A right click on the form's background pops up the menu; its first item reopens.
+        QStringList items;
+        QTimer::singleShot(0, this, [&items] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            QVERIFY(menu != nullptr);
+            for (const QAction* action : menu->actions()) {
+                items << action->text() + QLatin1Char('|') + action->shortcut().toString();
+            }
+            menu->actions().first()->trigger();
+            menu->close();
+        });
+        QContextMenuEvent rightClick(QContextMenuEvent::Mouse, QPoint(20, 200),
+                                     form_->mapToGlobal(QPoint(20, 200)));
+        QApplication::sendEvent(control("Label1(3)"), &rightClick);
+        QCOMPARE(items,
+                 QStringList({QStringLiteral("Графика…|F2"), QStringLiteral("За програмата…|")}));
+        QVERIFY(window->isVisible());
+        QCOMPARE(chart(), window);
+
+        form_->findChild<QAction*>(QStringLiteral("AboutAction"))->trigger();
+        auto* about = form_->findChild<QMessageBox*>(QStringLiteral("AboutBox"));
+        QVERIFY(about != nullptr && about->isVisible());
+        QCOMPARE(about->text(), ui::aboutText());
+    }
+
+    void summaryTooltipAndPicturesAgreeWithTheModel() {
+        startTenPercentRun({drawOf(105), drawOf(3), drawOf(50), drawOf(101)});
+        QCOMPARE(summary(), QStringLiteral("Тегления: 0; Претоварвания: 0; Измерен дял: —; "
+                                           "Очакван дял: ") +
+                                decimal("8.10 %"));
+        QCOMPARE(box("Text2(2)")->toolTip(),
+                 QStringLiteral("Очакван дял при тези стойности: ") + decimal("8.10 %"));
+        for (int i = 0; i < 4; ++i) {
+            tick();
+        }
+        QCOMPARE(summary(), QStringLiteral("Тегления: 4; Претоварвания: 2; Измерен дял: ") +
+                                decimal("50.00 %; Очакван дял: 8.10 %"));
+        // The pictures describe themselves once they have been repainted, within a frame.
+        auto* share = inChart<ui::ShareChart>("ShareChart");
+        QTRY_VERIFY(share->accessibleDescription().startsWith(QStringLiteral("Тегления: 4.")));
+        QVERIFY(share->accessibleDescription().contains(decimal("50.00 %")));
+        QVERIFY(!share->accessibleName().isEmpty());
+        auto* histogram = inChart<ui::DemandHistogram>("DemandHistogram");
+        QVERIFY(histogram->accessibleDescription().contains(QStringLiteral("(претоварвания): 2")));
+        QVERIFY(chart()->dataText().startsWith(
+            QStringLiteral("Тегление\tПретоварвания\tИзмерен дял, %\tОчакван дял, %\n"
+                           "1\t1\t100\t") +
+            decimal("8.1\n2\t1\t50\t8.1\n")));
+        click("CopyData");
+        QCOMPARE(QGuiApplication::clipboard()->text(), chart()->dataText());
+        QTemporaryDir folder;
+        QVERIFY(chart()->savePicture(folder.filePath(QStringLiteral("графика.png"))));
+        QVERIFY(!QImage(folder.filePath(QStringLiteral("графика.png"))).isNull());
+
+        type("Text1(2)", QStringLiteral("0"));
+        QVERIFY(summary().endsWith(QStringLiteral("Очакван дял: —")));
+        QCOMPARE(box("Text2(2)")->toolTip(), QStringLiteral("Очакван дял при тези стойности: —"));
+        click("Command1(1)");
+        QVERIFY(summary().startsWith(QStringLiteral("Тегления: 0; Претоварвания: 0;")));
+        QVERIFY(form_->model().statistics.series().empty());
+    }
+
+    void pauseStepAndSpeedGoThroughTheHandlers() {
+        startTenPercentRun({drawOf(7)});
+        auto* pause = inChart<QPushButton>("Pause");
+        auto* step = inChart<QPushButton>("Step");
+        QVERIFY(pause->isEnabled() && !step->isEnabled());
+        tick();
+        QTest::mouseClick(pause, Qt::LeftButton);
+        QVERIFY(!timer()->isActive());
+        QCOMPARE(form_->model().TickCount, 1);
+        QVERIFY(!pause->isEnabled() && step->isEnabled());
+        QTest::mouseClick(step, Qt::LeftButton);
+        QTest::mouseClick(step, Qt::LeftButton);
+        QCOMPARE(form_->model().TickCount, 3);
+        QVERIFY(!timer()->isActive());
+        QVERIFY(summary().startsWith(QStringLiteral("Тегления: 3;")));
+        click("Command1(0)");
+        QVERIFY(timer()->isActive());
+        QCOMPARE(form_->model().TickCount, 3);
+
+        auto* speed = inChart<QComboBox>("Speed");
+        const QStringList texts = {QStringLiteral("1 в секунда"), QStringLiteral("10 в секунда"),
+                                   QStringLiteral("100 в секунда"),
+                                   QStringLiteral("1000 в секунда")};
+        const int intervals[] = {1000, 100, 10, 1};
+        for (int i = 0; i < speed->count(); ++i) {
+            speed->setCurrentIndex(i);
+            QCOMPARE(speed->itemText(i), texts[i]);
+            QCOMPARE(timer()->interval(), intervals[i]);
+        }
+        // Paused at full speed, a step is still exactly one tick, and the timer never starts
+        // for it: the step button stays pressable, so the focus stays on it.
+        QTest::mouseClick(pause, Qt::LeftButton);
+        QCOMPARE(chart()->focusWidget(), step);
+        const auto ticks = form_->model().TickCount.value_or(0);
+        QSignalSpy runChanges(&form_->runControl(), &ui::RunControl::changed);
+        QTest::keyClick(step, Qt::Key_Space);
+        QCOMPARE(form_->model().TickCount, ticks + 1);
+        for (int i = 0; i < runChanges.count(); ++i) {
+            QVERIFY(step->isEnabled());
+        }
+        QVERIFY(step->isEnabled() && !timer()->isActive());
+        QCOMPARE(chart()->focusWidget(), step);
+        QCoreApplication::processEvents();
+        QCOMPARE(form_->model().TickCount, ticks + 1);
+        click("Command1(0)");
+        QVERIFY(timer()->isActive());
+        chart()->close();
+        QCOMPARE(timer()->interval(), 1000);
+        QVERIFY(timer()->isActive());
+        QTest::keyClick(form_.get(), Qt::Key_F2);
+        QCOMPARE(speed->currentIndex(), 0);
+    }
+
+    void everyControlIsReachedByTab() {
+        startTenPercentRun({drawOf(7)});
+        QCOMPARE(chart()->focusWidget(), inChart("Speed"));
+        QAccessibleInterface* share = QAccessible::queryAccessibleInterface(inChart("ShareChart"));
+        QCOMPARE(share->role(), QAccessible::Chart);
+        QCOMPARE(share->text(QAccessible::Name), inChart("ShareChart")->accessibleName());
+        QStringList chain;
+        QWidget* widget = inChart("Speed");
+        do {
+            if ((widget->focusPolicy() & Qt::TabFocus) && widget->isVisible() &&
+                widget->isEnabled()) {
+                chain << widget->objectName();
+            }
+            widget = widget->nextInFocusChain();
+        } while (widget != inChart("Speed"));
+        QCOMPARE(chain, QStringList({QStringLiteral("Speed"), QStringLiteral("Pause"),
+                                     QStringLiteral("ChartSummary"), QStringLiteral("ShareChart"),
+                                     QStringLiteral("DemandHistogram"),
+                                     QStringLiteral("SavePicture"), QStringLiteral("CopyData")}));
+    }
+
+    // Faster than designed, ticks keep to the clock; faster than the screen's frames, both
+    // windows are repainted at most once every third frame; back at one a second, neither.
+    void speedsSwitchThePacingAndBothFrameThrottles_data() {
+        QTest::addColumn<int>("speed");
+        QTest::addColumn<bool>("paced");
+        QTest::addColumn<bool>("throttled");
+        QTest::newRow("1 a second") << 0 << false << false;
+        QTest::newRow("10 a second") << 1 << true << false;
+        QTest::newRow("100 a second") << 2 << true << true;
+        QTest::newRow("1000 a second") << 3 << true << true;
+    }
+
+    void speedsSwitchThePacingAndBothFrameThrottles() {
+        QFETCH(int, speed);
+        QFETCH(bool, paced);
+        QFETCH(bool, throttled);
+        startTenPercentRun({drawOf(7)});
+        inChart<QComboBox>("Speed")->setCurrentIndex(speed);
+        const auto throttles = form_->findChildren<ui::FrameThrottle*>();
+        QCOMPARE(throttles.size(), 2);
+        QSet<QObject*> windows;
+        for (const ui::FrameThrottle* throttle : throttles) {
+            QCOMPARE(throttle->isActive(), throttled);
+            QCOMPARE(throttle->frameMilliseconds() % 3, 0);
+            windows << throttle->parent();
+        }
+        QCOMPARE(windows, (QSet<QObject*>{form_.get(), chart()}));
+        QCOMPARE(chart()->findChild<ui::TickPacer*>()->isActive(), paced);
+        chart()->close();
+        for (const ui::FrameThrottle* throttle : throttles) {
+            QVERIFY(!throttle->isActive());
+        }
+        QVERIFY(!chart()->findChild<ui::TickPacer*>()->isActive());
+    }
+
+    // With the real 1 ms timer: the run stops at the overload limit with one message.
+    void atFullSpeedTheStopMessageAppearsOnce() {
+        openForm({drawOf(50)});
+        type("Text1(2)", QStringLiteral("-5"));
+        click("Command1(0)");
+        QTest::keyClick(form_.get(), Qt::Key_F2);
+        while (form_->model().OverloadCount < 32767 - 300) {
+            tick();
+        }
+        inChart<QComboBox>("Speed")->setCurrentIndex(3);
+        QTRY_VERIFY(!timer()->isActive());
+        QCOMPARE(form_->model().OverloadCount, 32767);
+        QCOMPARE(form_->findChildren<QMessageBox*>(QStringLiteral("StopMessage")).size(), 1);
+        // Later intervals and steps add nothing while the message is open.
+        form_->runControl().tickNow();
+        QCOMPARE(form_->model().OverloadCount, 32767);
+        QCOMPARE(form_->findChildren<QMessageBox*>(QStringLiteral("StopMessage")).size(), 1);
+    }
+};
+
+int main(int argc, char* argv[]) {
+    qputenv("LC_ALL", "bg_BG.UTF-8");
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    ui::installBulgarianTranslation(application);
+    TeachingWindowTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "teaching_window_test.moc"

@@ -1,0 +1,83 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The overselling authors
+
+#pragma once
+
+// MainForm owns the core model, the random source, every control and the timer Timer1.
+// Qt's signals reach the handlers below, named as the design names them; the handlers call
+// the core, which reads and writes the model. Every model write, the program's or the
+// user's, comes back through the model's change listener: it mirrors the new text into its
+// box, then runs the box's Change handler, which runs CheckInputs. The model is the one
+// source of truth; the widgets only show it, and every way a widget's text or check changes
+// (typing, paste, undo, code, an assistive tool) comes back to the model or is undone.
+
+#include <QPointer>
+#include <QWidget>
+#include <array>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "core/model.hpp"
+#include "core/tick.hpp"
+#include "runtime/random_source.hpp"
+#include "ui/main_window/run_control.hpp"
+
+class QMessageBox;
+class QPushButton;
+class QTimer;
+
+namespace ui {
+
+class MultiLineView;
+
+class MainForm final : public QWidget {
+    Q_OBJECT
+
+  public:
+    explicit MainForm(std::unique_ptr<runtime::RandomSource> random, QWidget* parent = nullptr);
+    ~MainForm() override;
+
+    [[nodiscard]] const core::Model& model() const { return model_; }
+
+    void Form_Load();
+    void Command1_Click(int index);
+    void Option1_Click(int index);
+    void Text1_Change(int index);
+    void Text2_Change(int index);
+    void Timer1_Timer();
+
+    // How the run is driven from outside the form; see ui/main_window/run_control.hpp.
+    [[nodiscard]] RunControl& runControl() const { return *runControl_; }
+
+  private:
+    class Run;
+
+    void createControls();
+    void connectControls();
+    void connectTextBox(core::TextField field);
+    void showText(core::TextField field);
+    void syncRunButton();
+    void syncTimer();
+    void showStopMessage(core::StopReason reason);
+    [[nodiscard]] bool stopMessageOpen() const;
+    void showExpectedShareToolTip();
+
+    core::Model model_;
+    std::unique_ptr<runtime::RandomSource> random_;
+    std::array<QWidget*, 3> text1_{};
+    std::array<QWidget*, 3> text2_{};
+    // The views of the multi-line boxes Text1(0) and Text1(1).
+    std::array<MultiLineView*, 2> multiLineViews_{};
+    QPushButton* runButton_ = nullptr;
+    QTimer* timer_ = nullptr;
+    QPointer<QMessageBox> stopMessage_;
+    RunControl* runControl_ = nullptr;
+    // While a step of a paused run takes its one tick, the timer is enabled for Timer1_Timer
+    // but not started.
+    bool stepping_ = false;
+    // The expected share the tooltip of "% откази" states, once it has stated one.
+    std::optional<std::optional<double>> toolTipShare_;
+};
+
+}  // namespace ui

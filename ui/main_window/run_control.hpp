@@ -1,0 +1,38 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The overselling authors
+#pragma once
+
+// The one door into the main window's run for whatever drives it from outside: the teaching
+// window's time controls, the pacing of fast runs and the tests. Every tick it makes still
+// runs through the form's Timer1_Timer; it never writes the model itself.
+
+#include <QObject>
+
+namespace ui {
+
+class RunControl : public QObject {
+    Q_OBJECT
+
+  public:
+    using QObject::QObject;
+
+    // One tick through Timer1_Timer now: a single step while the run is paused, one more tick
+    // beside the timer's while it runs. Nothing while the stop message is open.
+    virtual void tickNow() = 0;
+    // Stops the timer without a reset.
+    virtual void pause() = 0;
+    // Starts the timer as "Изведи" does, where "Изведи" can be pressed.
+    virtual void resume() = 0;
+    virtual void setTickInterval(int milliseconds) = 0;
+    [[nodiscard]] virtual int tickInterval() const = 0;
+    [[nodiscard]] virtual bool isRunning() const = 0;
+
+  signals:
+    // After every text write of the model and every start or stop of the timer: so after
+    // every tick, reset, option click and edit.
+    void changed();
+    // After each tick the timer's interval brought, not those of tickNow.
+    void intervalElapsed();
+};
+
+}  // namespace ui

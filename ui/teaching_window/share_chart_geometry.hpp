@@ -1,0 +1,67 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The overselling authors
+#pragma once
+
+// Where the share chart puts things, apart from the painting, so that its rules can be tested
+// without a screen.
+
+#include <QPointF>
+#include <QPolygonF>
+#include <QRect>
+#include <QRectF>
+#include <optional>
+#include <span>
+
+#include "core/run_statistics.hpp"
+
+namespace ui {
+
+// The top of the share axis: room for the expected share and its band, and for the measured
+// path once its first, wildest twentieth is behind it; never above 100 %.
+double shareAxisTop(std::span<const core::RunStatistics::Point> points,
+                    std::optional<double> expected);
+
+// The plot and the ranges of its two axes: ticks from 0 to xMax across, percent from 0 to top
+// up.
+struct ShareAxes {
+    QRect plot;
+    double xMax;
+    double top;
+
+    [[nodiscard]] double xOf(double tick) const { return plot.left() + plot.width() * tick / xMax; }
+    [[nodiscard]] double yOf(double percent) const;
+};
+
+// The axes for the points shown: at least ten ticks across, and the share axis top.
+ShareAxes shareAxes(const QRect& plot, std::span<const core::RunStatistics::Point> points,
+                    std::optional<double> expected);
+
+// The steps of the share grid and of the tick labels, for labels `line` high and the widest
+// tick label `tickLabelWidth` wide.
+double shareStep(const ShareAxes& axes, int line);
+double tickStep(const ShareAxes& axes, int tickLabelWidth, int line);
+
+// The two edges of the 95 % band around the expected share, sampled every few pixels from
+// tick 1 to the plot's right edge, both from left to right.
+struct BandOutline {
+    QPolygonF upper;
+    QPolygonF lower;
+};
+BandOutline bandOutline(const ShareAxes& axes, double expected);
+
+// The measured share of each point, in pixels.
+QPolygonF measuredPath(const ShareAxes& axes, std::span<const core::RunStatistics::Point> points);
+
+// Thousands of points fall on a few hundred pixel columns: each column keeps its highest and
+// lowest point, in the order drawn, which looks the same and strokes fast.
+QPolygonF onePairPerColumn(const QPolygonF& points);
+
+// Drops the points that lie within half a pixel of the line through their neighbours
+// (Ramer-Douglas-Peucker): the stroke looks the same and costs a fraction.
+QPolygonF simplified(const QPolygonF& path);
+
+// Where the expected share's label goes for a level line at `y`: above the line where the plot
+// has room, else below it, else nowhere, the summary saying it.
+std::optional<QRectF> expectedLabelBox(const QRect& plot, double y, int labelWidth, int line);
+
+}  // namespace ui
