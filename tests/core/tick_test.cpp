@@ -255,7 +255,7 @@ TEST(StopMessage, NamesTheWayOutOfEachStop) {
     EXPECT_NE(limit.find("„Изчисти“"), std::string::npos);
     EXPECT_NE(noDemand.find("брой елементи от 1 до 9999"), std::string::npos);
     for (const char* capacity : {"1", "9999"}) {
-        for (const std::int16_t situation : {0, 1}) {
+        for (const std::int16_t situation : {std::int16_t{0}, std::int16_t{1}}) {
             core::Model model;
             model.setText(Text1(2), capacity);
             model.setText(Text2(0), "99");

@@ -2,6 +2,9 @@
 // Copyright (C) 2026 The overselling authors
 #include "ui/common/number_texts.hpp"
 
+#include <QLocale>
+#include <cmath>
+
 #include "runtime/number_text.hpp"
 #include "ui/common/qt_text.hpp"
 
@@ -14,6 +17,15 @@ QString twoDecimals(double value, const core::Model& model) {
 
 QString plainNumber(double value, const core::Model& model) {
     return toQString(runtime::textOfDouble(value, model.decimalSeparator()));
+}
+
+QString countText(double value, const core::Model& model) {
+    // Beyond 2^53 a double no longer holds every whole number; such values stay plain.
+    constexpr double kLargestExactWhole = 9007199254740992.0;
+    if (std::floor(value) != value || std::abs(value) > kLargestExactWhole) {
+        return plainNumber(value, model);
+    }
+    return QLocale::system().toString(static_cast<qlonglong>(value));
 }
 
 QString percentOrNone(std::optional<double> percent, const core::Model& model) {

@@ -19,6 +19,9 @@ inline constexpr char16_t kNoValue = u'—';
 QString twoDecimals(double value, const core::Model& model);
 // Whole values plainly, others with up to 15 significant digits: "100", "100,5".
 QString plainNumber(double value, const core::Model& model);
+// Whole numbers with the locale's group separator where the locale groups them: "669 653"
+// but "1000" in Bulgarian. Others as plainNumber.
+QString countText(double value, const core::Model& model);
 // "8,10 %", or "—" for none.
 QString percentOrNone(std::optional<double> percent, const core::Model& model);
 

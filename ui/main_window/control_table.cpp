@@ -82,7 +82,9 @@ constexpr std::array kControls = {
                   .twips = {4800, 2040, 1935, 375},
                   .backColour = kGreen,
                   .text = "Изведи",
-                  .accessibleDescription = "започва тегленията, по едно в секунда"},
+                  .accessibleDescription =
+                      "започва тегленията, по едно в секунда или със скоростта, "
+                      "избрана в графиката (F2)"},
     ControlDesign{.name = "Label1(5)",
                   .kind = Label,
                   .twips = {2880, 2520, 1695, 375},

@@ -10,6 +10,7 @@
 #include "ui/common/number_texts.hpp"
 #include "ui/teaching_window/histogram_geometry.hpp"
 #include "ui/teaching_window/picture_painting.hpp"
+#include "ui/teaching_window/teaching_texts.hpp"
 
 namespace ui {
 
@@ -20,7 +21,7 @@ DemandHistogram::DemandHistogram(const core::Model& model, QWidget* parent)
 QString DemandHistogram::description() const {
     const auto counts = model().statistics.demandCounts();
     const double capacity = core::capacity(model());
-    QString text = QStringLiteral("Капацитет: %1. ").arg(plainNumber(capacity, model()));
+    QString text = QStringLiteral("Капацитет: %1. ").arg(countText(capacity, model()));
     std::uint64_t draws = 0;
     std::uint64_t above = 0;
     int lowest = -1;
@@ -39,15 +40,15 @@ QString DemandHistogram::description() const {
     if (draws == 0) {
         return text + QStringLiteral("Още няма тегления.");
     }
+    const auto count = [this](auto value) {
+        return countText(static_cast<double>(value), model());
+    };
     return text + QStringLiteral(
                       "Тегления: %1, с търсене от %2 до %3. Над капацитета "
-                      "(претоварвания): %4. Най-често изтеглено търсене: %5, %6 пъти.")
-                      .arg(draws)
-                      .arg(lowest)
-                      .arg(counts.size() - 1)
-                      .arg(above)
-                      .arg(mostFrequent)
-                      .arg(counts[static_cast<std::size_t>(mostFrequent)]);
+                      "(претоварвания): %4. Най-често изтеглено търсене: %5, %6.")
+                      .arg(count(draws), count(lowest), count(counts.size() - 1), count(above),
+                           count(mostFrequent),
+                           timesText(counts[static_cast<std::size_t>(mostFrequent)], model()));
 }
 
 void DemandHistogram::paintEvent(QPaintEvent* /*event*/) {
@@ -62,7 +63,7 @@ void DemandHistogram::paintEvent(QPaintEvent* /*event*/) {
 
     // The plot is the height less about five lines of heading and labels.
     const CountAxis countsUp = countAxis(highest, stepsFitting(height() - 5 * line, 2 * line, 4));
-    const QString widestLabel = plainNumber(countsUp.top, model());
+    const QString widestLabel = countText(countsUp.top, model());
     const int heading =
         drawHeading(painter, width(), QStringLiteral("Колко пъти е изтеглено всяко търсене"),
                     {{kNormalColour, false, QStringLiteral("до капацитета")},
@@ -72,14 +73,14 @@ void DemandHistogram::paintEvent(QPaintEvent* /*event*/) {
     const HistogramAxes axes{plot, bins, countsUp.top};
 
     drawValueGrid(painter, plot, countsUp.top, countsUp.step,
-                  [this](double value) { return plainNumber(value, model()); });
+                  [this](double value) { return countText(value, model()); });
     const double xStep =
-        demandStep(axes, metrics.horizontalAdvance(plainNumber(bins, model())), line);
+        demandStep(axes, metrics.horizontalAdvance(countText(bins, model())), line);
     for (int i = 0; i * xStep < bins; ++i) {
         const double x = axes.xOf(i * xStep + 0.5);
         painter.drawLine(QPointF(x, plot.bottom()), QPointF(x, plot.bottom() + line / 4.0));
         painter.drawText(QRectF(x - 4 * line, plot.bottom() + line / 4.0, 8 * line, line),
-                         Qt::AlignHCenter | Qt::AlignTop, plainNumber(i * xStep, model()));
+                         Qt::AlignHCenter | Qt::AlignTop, countText(i * xStep, model()));
     }
     painter.drawText(QRect(plot.left(), plot.bottom() + line + line / 4, plot.width(), line),
                      Qt::AlignRight | Qt::AlignTop, QStringLiteral("търсене"));
@@ -94,7 +95,7 @@ void DemandHistogram::paintEvent(QPaintEvent* /*event*/) {
     const double x = axes.xOf(capacityMark(capacity, bins));
     painter.setPen(QPen(kChartText, 2, Qt::DashLine));
     painter.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
-    const QString label = QStringLiteral("капацитет %1").arg(plainNumber(capacity, model()));
+    const QString label = QStringLiteral("капацитет %1").arg(countText(capacity, model()));
     if (const auto box = capacityLabelBox(plot, x, metrics.horizontalAdvance(label), line)) {
         painter.fillRect(*box, QColor(255, 255, 255, 210));
         painter.setPen(kChartText);

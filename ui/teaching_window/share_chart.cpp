@@ -34,7 +34,8 @@ ShareChart::ShareChart(const core::Model& model, QWidget* parent)
 QString ShareChart::description() const {
     const std::int64_t ticks = model().TickCount.value_or(0);
     const auto expected = core::expectedSharePercent(model());
-    QString text = QStringLiteral("Тегления: %1. ").arg(ticks);
+    QString text =
+        QStringLiteral("Тегления: %1. ").arg(countText(static_cast<double>(ticks), model()));
     if (const auto measured = core::measuredSharePercent(model())) {
         text += QStringLiteral("Измерен дял: %1 %. ").arg(twoDecimals(*measured, model()));
     } else {
@@ -70,7 +71,7 @@ void ShareChart::paintEvent(QPaintEvent* /*event*/) {
     const int heading = drawHeading(painter, width(), QStringLiteral("Дял на претоварванията, %"),
                                     {{kMeasuredColour, true, QStringLiteral("измерен")},
                                      {kExpectedColour, true, QStringLiteral("очакван")},
-                                     {kBandColour, false, QStringLiteral("95 % интервал")}});
+                                     {kBandColour, false, QStringLiteral("коридор на 95 %")}});
     const QRect plot = rect().adjusted(metrics.horizontalAdvance(QStringLiteral("100 %")) + line,
                                        heading + line / 2, -line, -(2 * line + line / 2));
     const ShareAxes axes = shareAxes(plot, points, expected);
@@ -80,14 +81,14 @@ void ShareChart::paintEvent(QPaintEvent* /*event*/) {
         return plainNumber(value, model()) + QStringLiteral(" %");
     });
     const double xStep =
-        tickStep(axes, metrics.horizontalAdvance(plainNumber(axes.xMax, model())), line);
+        tickStep(axes, metrics.horizontalAdvance(countText(axes.xMax, model())), line);
     for (int i = 0; i * xStep <= axes.xMax + 1e-9; ++i) {
         const double x = axes.xOf(i * xStep);
         painter.setPen(kChartGrid);
         painter.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
         painter.setPen(kChartText);
         painter.drawText(QRectF(x - 4 * line, plot.bottom() + line / 4.0, 8 * line, line),
-                         Qt::AlignHCenter | Qt::AlignTop, plainNumber(i * xStep, model()));
+                         Qt::AlignHCenter | Qt::AlignTop, countText(i * xStep, model()));
     }
     painter.drawText(QRect(plot.left(), plot.bottom() + line + line / 4, plot.width(), line),
                      Qt::AlignRight | Qt::AlignTop, QStringLiteral("брой тегления"));

@@ -12,11 +12,16 @@ SummaryNumbers summaryNumbers(const core::Model& model) {
     return {model.TickCount.value_or(0), model.OverloadCount, core::expectedSharePercent(model)};
 }
 
+QString timesText(std::uint64_t count, const core::Model& model) {
+    return countText(static_cast<double>(count), model) +
+           (count == 1 ? QStringLiteral(" път") : QStringLiteral(" пъти"));
+}
+
 QString summaryText(const core::Model& model) {
-    return QStringLiteral("Тегления: %1; Претоварвания: %2; Измерен дял: %3; Очакван дял: %4")
-        .arg(model.TickCount.value_or(0))
-        .arg(model.OverloadCount)
-        .arg(percentOrNone(core::measuredSharePercent(model), model),
+    return QStringLiteral("Тегления: %1; претоварвания: %2; измерен дял: %3; очакван дял: %4")
+        .arg(countText(static_cast<double>(model.TickCount.value_or(0)), model),
+             countText(model.OverloadCount, model),
+             percentOrNone(core::measuredSharePercent(model), model),
              percentOrNone(core::expectedSharePercent(model), model));
 }
 

@@ -22,7 +22,10 @@ struct SummaryNumbers {
 };
 SummaryNumbers summaryNumbers(const core::Model& model);
 
-// "Тегления: n; Претоварвания: k; Измерен дял: m %; Очакван дял: e %".
+// "1 път", "2 пъти": how many times, with the Bulgarian plural.
+QString timesText(std::uint64_t count, const core::Model& model);
+
+// "Тегления: n; претоварвания: k; измерен дял: m %; очакван дял: e %".
 QString summaryText(const core::Model& model);
 
 }  // namespace ui

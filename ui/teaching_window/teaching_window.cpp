@@ -10,6 +10,7 @@
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -51,7 +52,8 @@ QPushButton* button(const QString& text, const char* name, const QString& descri
     auto* made = new QPushButton(text, parent);
     made->setObjectName(QLatin1String(name));
     made->setAccessibleDescription(description);
-    made->setAutoDefault(false);
+    // Enter and keypad Enter press the focused button, as Space does.
+    made->setAutoDefault(true);
     return made;
 }
 
@@ -105,14 +107,8 @@ TeachingWindow::TeachingWindow(MainForm& form)
     layout->addWidget(createPicture(), 1);
     layout->addWidget(createDataButtons());
     // Tab runs down the window: time controls, summary, pictures, then the data buttons.
-    QWidget* const order[] = {speed_,
-                              pause_,
-                              step_,
-                              summary_,
-                              shareChart_,
-                              histogram_,
-                              findChild<QWidget*>(QStringLiteral("SavePicture")),
-                              findChild<QWidget*>(QStringLiteral("CopyData"))};
+    QWidget* const order[] = {speed_,      pause_,     step_,        summary_,
+                              shareChart_, histogram_, savePicture_, copyData_};
     for (std::size_t i = 1; i < std::size(order); ++i) {
         setTabOrder(order[i - 1], order[i]);
     }
@@ -182,18 +178,18 @@ QWidget* TeachingWindow::createDataButtons() {
     auto* row = new QWidget(this);
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    auto* save =
+    savePicture_ =
         button(QStringLiteral("Запази като PNG…"), "SavePicture",
                QStringLiteral("Записва двете графики и обобщението като изображение"), row);
-    auto* copy = button(QStringLiteral("Копирай данните"), "CopyData",
-                        QStringLiteral("Копира тегленията и търсенията като таблица с табулации, "
-                                       "за електронна таблица"),
-                        row);
+    copyData_ = button(QStringLiteral("Копирай данните"), "CopyData",
+                       QStringLiteral("Копира тегленията и търсенията като таблица с табулации, "
+                                      "за електронна таблица"),
+                       row);
     layout->addStretch(1);
-    layout->addWidget(save);
-    layout->addWidget(copy);
-    connect(save, &QPushButton::clicked, this, &TeachingWindow::askAndSavePicture);
-    connect(copy, &QPushButton::clicked, this, &TeachingWindow::copyData);
+    layout->addWidget(savePicture_);
+    layout->addWidget(copyData_);
+    connect(savePicture_, &QPushButton::clicked, this, &TeachingWindow::askAndSavePicture);
+    connect(copyData_, &QPushButton::clicked, this, &TeachingWindow::copyData);
     return row;
 }
 
@@ -270,6 +266,16 @@ void TeachingWindow::showEvent(QShowEvent* event) {
     repaintPictures();
 }
 
+void TeachingWindow::keyPressEvent(QKeyEvent* event) {
+    // Escape closes the window, as it closes a dialog; the run goes on in the main window. A
+    // control that uses Escape itself, such as an open list, takes it first.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
 void TeachingWindow::closeEvent(QCloseEvent* event) {
     // Nothing is kept: the next opening starts at the designed speed, as the run goes on now.
     speed_->setCurrentIndex(0);
@@ -286,7 +292,7 @@ QString TeachingWindow::dataText() const {
     const core::Model& model = form_.model();
     const auto expected = core::expectedSharePercent(model);
     const QString expectedText = expected ? plainNumber(*expected, model) : QString();
-    QString text = QStringLiteral("Тегление\tПретоварвания\tИзмерен дял, %\tОчакван дял, %\n");
+    QString text = QStringLiteral("Теглене\tПретоварвания\tИзмерен дял, %\tОчакван дял, %\n");
     for (const auto& point : shownSeries(model)) {
         const double share = core::measuredSharePercent(point.overloads, point.tick).value_or(0);
         text += QStringLiteral("%1\t%2\t%3\t%4\n")

@@ -42,6 +42,7 @@ class TeachingWindow final : public QWidget {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
   private:
@@ -64,6 +65,8 @@ class TeachingWindow final : public QWidget {
     QPushButton* pause_ = nullptr;
     QPushButton* step_ = nullptr;
     QComboBox* speed_ = nullptr;
+    QPushButton* savePicture_ = nullptr;
+    QPushButton* copyData_ = nullptr;
     QTimer* frame_ = nullptr;
     std::optional<SummaryNumbers> summaryShown_;
     QElapsedTimer described_;

@@ -201,20 +201,23 @@ class PictureGeometryTest : public QObject {
         QTest::addColumn<QPolygonF>("path");
         QTest::newRow("nothing") << QPolygonF() << QPolygonF();
         QTest::newRow("a flat column is one point")
-            << QPolygonF({{10.1, 50}, {10.5, 50}, {10.9, 50}}) << QPolygonF({{10.1, 50}});
+            << QPolygonF(QList<QPointF>{{10.1, 50}, {10.5, 50}, {10.9, 50}})
+            << QPolygonF(QList<QPointF>{{10.1, 50}});
         QTest::newRow("less than a pixel tall is flat")
-            << QPolygonF({{10.1, 50}, {10.5, 49.5}}) << QPolygonF({{10.1, 50}});
-        QTest::newRow("a point a column is kept") << QPolygonF({{10.9, 50}, {11, 40}, {12.5, 30}})
-                                                  << QPolygonF({{10.9, 50}, {11, 40}, {12.5, 30}});
+            << QPolygonF(QList<QPointF>{{10.1, 50}, {10.5, 49.5}})
+            << QPolygonF(QList<QPointF>{{10.1, 50}});
+        QTest::newRow("a point a column is kept")
+            << QPolygonF(QList<QPointF>{{10.9, 50}, {11, 40}, {12.5, 30}})
+            << QPolygonF(QList<QPointF>{{10.9, 50}, {11, 40}, {12.5, 30}});
         QTest::newRow("low then high where drawn so")
-            << QPolygonF({{10.1, 50}, {10.5, 40}, {10.9, 20}})
-            << QPolygonF({{10.1, 50}, {10.9, 20}});
+            << QPolygonF(QList<QPointF>{{10.1, 50}, {10.5, 40}, {10.9, 20}})
+            << QPolygonF(QList<QPointF>{{10.1, 50}, {10.9, 20}});
         QTest::newRow("high then low where drawn so")
-            << QPolygonF({{11.1, 20}, {11.5, 40}, {11.9, 60}})
-            << QPolygonF({{11.1, 20}, {11.9, 60}});
+            << QPolygonF(QList<QPointF>{{11.1, 20}, {11.5, 40}, {11.9, 60}})
+            << QPolygonF(QList<QPointF>{{11.1, 20}, {11.9, 60}});
         QTest::newRow("points between the extremes dropped")
-            << QPolygonF({{10.1, 50}, {10.3, 30}, {10.5, 40}, {10.7, 60}, {11.2, 45}})
-            << QPolygonF({{10.3, 30}, {10.7, 60}, {11.2, 45}});
+            << QPolygonF(QList<QPointF>{{10.1, 50}, {10.3, 30}, {10.5, 40}, {10.7, 60}, {11.2, 45}})
+            << QPolygonF(QList<QPointF>{{10.3, 30}, {10.7, 60}, {11.2, 45}});
     }
     void onePairPerColumnKeepsTheExtremes() {
         QFETCH(QPolygonF, points);
@@ -225,22 +228,26 @@ class PictureGeometryTest : public QObject {
     void simplifiedDropsWhatAHalfPixelHides_data() {
         QTest::addColumn<QPolygonF>("path");
         QTest::addColumn<QPolygonF>("simple");
-        QTest::newRow("two points") << QPolygonF({{0, 0}, {3, 7}}) << QPolygonF({{0, 0}, {3, 7}});
+        QTest::newRow("two points") << QPolygonF(QList<QPointF>{{0, 0}, {3, 7}})
+                                    << QPolygonF(QList<QPointF>{{0, 0}, {3, 7}});
         QTest::newRow("collinear points dropped, ends kept")
-            << QPolygonF({{0, 0}, {1, 1}, {2, 2}, {3, 3}}) << QPolygonF({{0, 0}, {3, 3}});
+            << QPolygonF(QList<QPointF>{{0, 0}, {1, 1}, {2, 2}, {3, 3}})
+            << QPolygonF(QList<QPointF>{{0, 0}, {3, 3}});
         QTest::newRow("half a pixel off dropped")
-            << QPolygonF({{0, 0}, {5, 0.5}, {10, 0}}) << QPolygonF({{0, 0}, {10, 0}});
+            << QPolygonF(QList<QPointF>{{0, 0}, {5, 0.5}, {10, 0}})
+            << QPolygonF(QList<QPointF>{{0, 0}, {10, 0}});
         QTest::newRow("more than half a pixel off kept")
-            << QPolygonF({{0, 0}, {5, 0.6}, {10, 0}}) << QPolygonF({{0, 0}, {5, 0.6}, {10, 0}});
+            << QPolygonF(QList<QPointF>{{0, 0}, {5, 0.6}, {10, 0}})
+            << QPolygonF(QList<QPointF>{{0, 0}, {5, 0.6}, {10, 0}});
         QTest::newRow("a corner on the left half kept")
-            << QPolygonF({{0, 0}, {5, 8}, {10, 10}, {15, 5}, {20, 0}})
-            << QPolygonF({{0, 0}, {5, 8}, {10, 10}, {20, 0}});
+            << QPolygonF(QList<QPointF>{{0, 0}, {5, 8}, {10, 10}, {15, 5}, {20, 0}})
+            << QPolygonF(QList<QPointF>{{0, 0}, {5, 8}, {10, 10}, {20, 0}});
         QTest::newRow("a corner on the right half kept")
-            << QPolygonF({{0, 0}, {5, 5}, {10, 10}, {15, 8}, {20, 0}})
-            << QPolygonF({{0, 0}, {10, 10}, {15, 8}, {20, 0}});
+            << QPolygonF(QList<QPointF>{{0, 0}, {5, 5}, {10, 10}, {15, 8}, {20, 0}})
+            << QPolygonF(QList<QPointF>{{0, 0}, {10, 10}, {15, 8}, {20, 0}});
         QTest::newRow("a closed path measures from its point")
-            << QPolygonF({{0, 0}, {0.3, 0}, {5, 0}, {0, 0.2}, {0, 0}})
-            << QPolygonF({{0, 0}, {5, 0}, {0, 0}});
+            << QPolygonF(QList<QPointF>{{0, 0}, {0.3, 0}, {5, 0}, {0, 0.2}, {0, 0}})
+            << QPolygonF(QList<QPointF>{{0, 0}, {5, 0}, {0, 0}});
     }
     void simplifiedDropsWhatAHalfPixelHides() {
         QFETCH(QPolygonF, path);

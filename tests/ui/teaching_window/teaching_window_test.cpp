@@ -109,16 +109,16 @@ class TeachingWindowTest : public QObject, protected testing_support::FormDriver
 
     void summaryTooltipAndPicturesAgreeWithTheModel() {
         startTenPercentRun({drawOf(105), drawOf(3), drawOf(50), drawOf(101)});
-        QCOMPARE(summary(), QStringLiteral("Тегления: 0; Претоварвания: 0; Измерен дял: —; "
-                                           "Очакван дял: ") +
+        QCOMPARE(summary(), QStringLiteral("Тегления: 0; претоварвания: 0; измерен дял: —; "
+                                           "очакван дял: ") +
                                 decimal("8.10 %"));
         QCOMPARE(box("Text2(2)")->toolTip(),
                  QStringLiteral("Очакван дял при тези стойности: ") + decimal("8.10 %"));
         for (int i = 0; i < 4; ++i) {
             tick();
         }
-        QCOMPARE(summary(), QStringLiteral("Тегления: 4; Претоварвания: 2; Измерен дял: ") +
-                                decimal("50.00 %; Очакван дял: 8.10 %"));
+        QCOMPARE(summary(), QStringLiteral("Тегления: 4; претоварвания: 2; измерен дял: ") +
+                                decimal("50.00 %; очакван дял: 8.10 %"));
         // The pictures describe themselves once they have been repainted, within a frame.
         auto* share = inChart<ui::ShareChart>("ShareChart");
         QTRY_VERIFY(share->accessibleDescription().startsWith(QStringLiteral("Тегления: 4.")));
@@ -127,7 +127,7 @@ class TeachingWindowTest : public QObject, protected testing_support::FormDriver
         auto* histogram = inChart<ui::DemandHistogram>("DemandHistogram");
         QVERIFY(histogram->accessibleDescription().contains(QStringLiteral("(претоварвания): 2")));
         QVERIFY(chart()->dataText().startsWith(
-            QStringLiteral("Тегление\tПретоварвания\tИзмерен дял, %\tОчакван дял, %\n"
+            QStringLiteral("Теглене\tПретоварвания\tИзмерен дял, %\tОчакван дял, %\n"
                            "1\t1\t100\t") +
             decimal("8.1\n2\t1\t50\t8.1\n")));
         click("CopyData");
@@ -137,10 +137,10 @@ class TeachingWindowTest : public QObject, protected testing_support::FormDriver
         QVERIFY(!QImage(folder.filePath(QStringLiteral("графика.png"))).isNull());
 
         type("Text1(2)", QStringLiteral("0"));
-        QVERIFY(summary().endsWith(QStringLiteral("Очакван дял: —")));
+        QVERIFY(summary().endsWith(QStringLiteral("очакван дял: —")));
         QCOMPARE(box("Text2(2)")->toolTip(), QStringLiteral("Очакван дял при тези стойности: —"));
         click("Command1(1)");
-        QVERIFY(summary().startsWith(QStringLiteral("Тегления: 0; Претоварвания: 0;")));
+        QVERIFY(summary().startsWith(QStringLiteral("Тегления: 0; претоварвания: 0;")));
         QVERIFY(form_->model().statistics.series().empty());
     }
 
@@ -195,6 +195,27 @@ class TeachingWindowTest : public QObject, protected testing_support::FormDriver
         QVERIFY(timer()->isActive());
         QTest::keyClick(form_.get(), Qt::Key_F2);
         QCOMPARE(speed->currentIndex(), 0);
+    }
+
+    // Enter and keypad Enter press the focused button; Escape closes the window and leaves
+    // the run going.
+    void theKeyboardPressesButtonsAndEscapeCloses() {
+        startTenPercentRun({drawOf(7)});
+        QVERIFY(QTest::qWaitForWindowActive(chart()));
+        auto* pause = inChart<QPushButton>("Pause");
+        pause->setFocus();
+        QTest::keyClick(pause, Qt::Key_Return);
+        QVERIFY(!timer()->isActive());
+        auto* step = inChart<QPushButton>("Step");
+        QCOMPARE(chart()->focusWidget(), step);
+        QTest::keyClick(step, Qt::Key_Enter, Qt::KeypadModifier);
+        QCOMPARE(form_->model().TickCount, 1);
+        QTest::keyClick(step, Qt::Key_Return);
+        QCOMPARE(form_->model().TickCount, 2);
+        click("Command1(0)");
+        QTest::keyClick(chart()->focusWidget(), Qt::Key_Escape);
+        QVERIFY(!chart()->isVisible());
+        QVERIFY(timer()->isActive());
     }
 
     void everyControlIsReachedByTab() {
