@@ -3,6 +3,7 @@
 
 #include "ui/main_window/main_form.hpp"
 
+#include <QApplication>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
@@ -311,9 +312,17 @@ void MainForm::showStopMessage(core::StopReason reason) {
         stopMessage_->setWindowModality(Qt::NonModal);
     }
     stopMessage_->setText(toQString(core::stopMessage(reason)));
+    // Someone typing into an input when the run stops keeps the keys: the message shows
+    // beside them, announced to assistive tools as an alert, and does not take the focus
+    // that would swallow the next keys and dismiss it unseen.
+    const auto* editing = qobject_cast<const QLineEdit*>(QApplication::focusWidget());
+    const bool typing = editing != nullptr && !editing->isReadOnly() && isAncestorOf(editing);
+    stopMessage_->setAttribute(Qt::WA_ShowWithoutActivating, typing);
     stopMessage_->show();
     stopMessage_->raise();
-    stopMessage_->activateWindow();
+    if (!typing) {
+        stopMessage_->activateWindow();
+    }
 }
 
 }  // namespace ui

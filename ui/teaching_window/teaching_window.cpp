@@ -143,10 +143,14 @@ QWidget* TeachingWindow::createControls() {
     layout->setContentsMargins(0, 0, 0, 0);
     pause_ = button(QStringLiteral("Пауза"), "Pause",
                     QStringLiteral("Спира тегленията, без да нулира броячите. „Изведи“ в "
-                                   "главния прозорец продължава."),
+                                   "главния прозорец или F5 продължава."),
                     row);
+    pause_->setToolTip(
+        QStringLiteral("Спира тегленията, без да нулира броячите (F5; F5 отново "
+                       "продължава)"));
     step_ = button(QStringLiteral("Една стъпка"), "Step",
-                   QStringLiteral("Докато тегленията са спрени: точно едно теглене."), row);
+                   QStringLiteral("Докато тегленията са спрени: точно едно теглене (F6)."), row);
+    step_->setToolTip(QStringLiteral("Едно теглене, докато тегленията са спрени (F6)"));
     speed_ = new QComboBox(row);
     speed_->setObjectName(QStringLiteral("Speed"));
     speed_->setAccessibleName(QStringLiteral("Скорост"));
@@ -169,6 +173,31 @@ QWidget* TeachingWindow::createControls() {
         step_->setFocus();
     });
     connect(step_, &QPushButton::clicked, this, [this] { run_.tickNow(); });
+
+    // The same from anywhere in the window, with keys that mean the same on every keyboard
+    // layout; a key never moves the focus.
+    const auto windowKey = [this](const QString& text, const char* name, Qt::Key key) {
+        auto* action = new QAction(text, this);
+        action->setObjectName(QLatin1String(name));
+        action->setShortcut(QKeySequence(key));
+        action->setShortcutContext(Qt::WindowShortcut);
+        addAction(action);
+        return action;
+    };
+    connect(windowKey(QStringLiteral("Пауза или продължаване"), "PauseOrResume", Qt::Key_F5),
+            &QAction::triggered, this, [this] {
+                if (run_.isRunning()) {
+                    run_.pause();
+                } else {
+                    run_.resume();
+                }
+            });
+    connect(windowKey(QStringLiteral("Една стъпка"), "StepKey", Qt::Key_F6), &QAction::triggered,
+            this, [this] {
+                if (!run_.isRunning()) {
+                    run_.tickNow();
+                }
+            });
     connect(speed_, &QComboBox::currentIndexChanged, this,
             [this] { setSpeed(speed_->currentData().toInt()); });
     return row;

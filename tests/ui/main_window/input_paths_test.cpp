@@ -441,6 +441,42 @@ class InputPathsTest : public QObject, protected testing_support::FormDriver {
 
     // Not modal: while the stop message is open the window still takes the window system's
     // input, Clear starts over, and the window closes.
+    // A run that stops while someone types keeps their keys: the message does not take the
+    // focus, so "50" goes into the box and no Space or Enter dismisses the message unseen.
+    void aStopWhileTypingLeavesTheKeysInTheBox() {
+        openForm();
+        QVERIFY(QTest::qWaitForWindowActive(form_.get()));
+        click("Command1(0)");
+        QLineEdit* capacity = box("Text1(2)");
+        capacity->setFocus();
+        capacity->selectAll();
+        QTest::keyClick(capacity, Qt::Key_Backspace);
+        tick();
+        auto* message = form_->findChild<QMessageBox*>(QStringLiteral("StopMessage"));
+        QVERIFY(message != nullptr && message->isVisible());
+        // The window system then leaves the focus where it is; offscreen, windows are
+        // activated as they are shown whatever they ask, so the request is what can be seen.
+        QVERIFY(message->testAttribute(Qt::WA_ShowWithoutActivating));
+        QCOMPARE(QApplication::focusWidget(), capacity);
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("50"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QCOMPARE(capacity->text(), QStringLiteral("50 "));
+        QVERIFY(message->isVisible());
+
+        // Started from a button, the stop takes the focus to the message as before.
+        message->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        click("Command1(1)");
+        type("Text1(2)", QStringLiteral("0"));
+        control("Command1(0)")->setFocus();
+        click("Command1(0)");
+        tick();
+        message = form_->findChild<QMessageBox*>(QStringLiteral("StopMessage"));
+        QVERIFY(message != nullptr && message->isVisible());
+        QVERIFY(!message->testAttribute(Qt::WA_ShowWithoutActivating));
+        QTRY_COMPARE(QApplication::activeWindow(), message);
+    }
+
     void theWindowStaysUsableWhileTheStopMessageIsOpen() {
         openForm();
         type("Text1(2)", QStringLiteral("0"));

@@ -218,6 +218,30 @@ class TeachingWindowTest : public QObject, protected testing_support::FormDriver
         QVERIFY(timer()->isActive());
     }
 
+    // F5 pauses and resumes and F6 steps from anywhere in the window, through the same
+    // RunControl as the buttons, and neither moves the focus.
+    void functionKeysPauseResumeAndStep() {
+        startTenPercentRun({drawOf(7)});
+        // Window keys work in the active window; offscreen, nothing else makes it so.
+        QApplication::setActiveWindow(chart());
+        QWidget* focused = chart()->focusWidget();
+        QTest::keyClick(focused, Qt::Key_F6);
+        QCOMPARE(form_->model().TickCount, 0);
+        QTest::keyClick(focused, Qt::Key_F5);
+        QVERIFY(!timer()->isActive());
+        for (int i = 1; i <= 3; ++i) {
+            QTest::keyClick(focused, Qt::Key_F6);
+            QCOMPARE(form_->model().TickCount, i);
+        }
+        QVERIFY(!timer()->isActive());
+        QTest::keyClick(focused, Qt::Key_F5);
+        QVERIFY(timer()->isActive());
+        QCOMPARE(form_->model().TickCount, 3);
+        QCOMPARE(chart()->focusWidget(), focused);
+        QVERIFY(inChart("Pause")->toolTip().contains(QStringLiteral("F5")));
+        QVERIFY(inChart("Step")->toolTip().contains(QStringLiteral("F6")));
+    }
+
     void everyControlIsReachedByTab() {
         startTenPercentRun({drawOf(7)});
         QCOMPARE(chart()->focusWidget(), inChart("Speed"));
