@@ -2,6 +2,7 @@
 // Copyright (C) 2026 The overselling authors
 #include "core/expected_share.hpp"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -51,6 +52,26 @@ std::optional<std::int64_t> expectedOverloadUnits(double capacity, double ceilin
     const std::int64_t inside =
         countRemaindersFrom(kLargestDraw - 1, n, first) - countRemaindersFrom(0, n, first);
     return 2 * inside + overloads(0) + overloads(kLargestDraw);
+}
+
+std::optional<std::vector<std::int64_t>> expectedDemandUnits(double ceiling) {
+    const auto rounded = roundedCeiling(ceiling);
+    if (!rounded) {
+        return std::nullopt;
+    }
+    const std::int64_t n = std::llabs(static_cast<std::int64_t>(*rounded));
+    const std::int64_t demands = std::min(n, kLargestDraw + 1);
+    // r from 0 to kLargestDraw - 1 runs through the remainders kLargestDraw / n whole times,
+    // then 0 .. rest - 1 once more; each r weighs two units, except r = 0 which weighs one.
+    // r = kLargestDraw itself adds its one unit to the remainder `rest`.
+    const std::int64_t wholePeriods = kLargestDraw / n;
+    const std::int64_t rest = kLargestDraw % n;
+    std::vector<std::int64_t> units(static_cast<std::size_t>(demands));
+    for (std::int64_t demand = 0; demand < demands; ++demand) {
+        units[static_cast<std::size_t>(demand)] = 2 * (wholePeriods + (demand < rest ? 1 : 0)) -
+                                                  (demand == 0 ? 1 : 0) + (demand == rest ? 1 : 0);
+    }
+    return units;
 }
 
 std::optional<double> expectedSharePercent(double capacity, double ceiling) {

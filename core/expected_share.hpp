@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 #include "core/draw.hpp"
 #include "core/model.hpp"
@@ -19,6 +20,14 @@ inline constexpr std::int64_t kShareUnits = 2 * std::int64_t{kDrawScale};
 // an overload is capacity < demand. None when N is 0 or leaves the 32-bit range, where the
 // tick draws nothing.
 std::optional<std::int64_t> expectedOverloadUnits(double capacity, double ceiling);
+
+// How many of the kShareUnits each demand from 0 to N - 1 takes, for the ceiling N rounded as
+// the tick rounds it: index d holds demand d. Where kDrawScale is not a multiple of N the
+// remainder wraps unevenly, so the small demands come up more often than the large ones. A
+// demand above kDrawScale can never be drawn however large N is (up to 2^31), so the vector
+// stops at the last demand that can: it has min(N, kDrawScale + 1) entries. The units of the
+// demands above a capacity add up to expectedOverloadUnits. None where the tick draws nothing.
+std::optional<std::vector<std::int64_t>> expectedDemandUnits(double ceiling);
 
 // The same as a percentage of ticks, divided once from the exact count.
 std::optional<double> expectedSharePercent(double capacity, double ceiling);

@@ -4,9 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
+#include <numeric>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "core/model.hpp"
 #include "core/reset.hpp"
@@ -114,6 +118,64 @@ TEST(ExpectedShareTest, MatchesTheTickOverEveryDrawOnce) {
         }
         EXPECT_EQ(model.OverloadCount, kRows[row].units);
     }
+}
+
+// The units per demand and the overload units come from one draw rule: every draw lands on
+// exactly one demand, and the overloads are the demands above the capacity. Each demand the
+// ceiling allows gets an entry, and none above the largest draw.
+TEST(ExpectedShareTest, DemandUnitsAddUpToTheOverloadUnits) {
+    const double capacities[] = {-5, 0, 1, 99.5, 100, 4500, 5000, 9999, 10000};
+    const double ceilings[] = {-110, 1, 2.5, 110, 5500, 9999, 10000, 10001, 2147483647};
+    for (const double ceiling : ceilings) {
+        SCOPED_TRACE(testing::Message() << "ceiling " << ceiling);
+        const auto units = core::expectedDemandUnits(ceiling);
+        ASSERT_TRUE(units.has_value());
+        const std::int64_t n = std::llabs(std::llround(std::nearbyint(ceiling)));
+        EXPECT_EQ(static_cast<std::int64_t>(units->size()), std::min<std::int64_t>(n, 10001));
+        EXPECT_EQ(std::accumulate(units->begin(), units->end(), std::int64_t{0}),
+                  core::kShareUnits);
+        EXPECT_TRUE(std::ranges::all_of(*units, [](std::int64_t u) { return u > 0; }));
+        for (const double capacity : capacities) {
+            SCOPED_TRACE(testing::Message() << "capacity " << capacity);
+            std::int64_t above = 0;
+            for (std::size_t demand = 0; demand < units->size(); ++demand) {
+                above += capacity < static_cast<double>(demand) ? (*units)[demand] : 0;
+            }
+            EXPECT_EQ(core::expectedOverloadUnits(capacity, ceiling), above);
+        }
+    }
+}
+
+TEST(ExpectedShareTest, NoDemandUnitsWhereNothingIsDrawn) {
+    for (const double ceiling : {0.0, 0.4, -0.5, 9e99, -9e99}) {
+        SCOPED_TRACE(testing::Message() << "ceiling " << ceiling);
+        EXPECT_EQ(core::expectedDemandUnits(ceiling), std::nullopt);
+        EXPECT_EQ(core::expectedOverloadUnits(100, ceiling), std::nullopt);
+    }
+}
+
+// Capacity 5000 with ten percent: r runs through 0 .. 5499 almost twice, so the demands up
+// to 4500 come about twice as often as those above. The ends of the draw weigh half: demand 0
+// misses r = 0's other half, and demand 4500 only gets half of r = 10000.
+TEST(ExpectedShareTest, DemandsAboveTheRemainderComeHalfAsOften) {
+    const auto units = core::expectedDemandUnits(5500);
+    ASSERT_TRUE(units.has_value());
+    ASSERT_EQ(units->size(), 5500U);
+    EXPECT_EQ((*units)[0], 3);
+    EXPECT_EQ((*units)[1], 4);
+    EXPECT_EQ((*units)[4499], 4);
+    EXPECT_EQ((*units)[4500], 3);
+    EXPECT_EQ((*units)[4501], 2);
+    EXPECT_EQ((*units)[5499], 2);
+    EXPECT_EQ((*units)[4499], 2 * (*units)[4501]);
+
+    // Ceiling 110 divides 10000 into 90 whole periods with 100 left over.
+    const auto small = core::expectedDemandUnits(110);
+    ASSERT_TRUE(small.has_value());
+    EXPECT_EQ((*small)[0], 181);
+    EXPECT_EQ((*small)[99], 182);
+    EXPECT_EQ((*small)[100], 181);
+    EXPECT_EQ((*small)[101], 180);
 }
 
 }  // namespace

@@ -5,18 +5,54 @@
 #include <QPainter>
 #include <algorithm>
 #include <cstdint>
+#include <cstdlib>
+#include <optional>
+#include <vector>
 
 #include "core/draw.hpp"
+#include "core/expected_share.hpp"
 #include "ui/common/number_texts.hpp"
 #include "ui/teaching_window/histogram_geometry.hpp"
 #include "ui/teaching_window/picture_painting.hpp"
 #include "ui/teaching_window/teaching_texts.hpp"
 
 namespace ui {
+namespace {
+
+// Faint beside the bars, so that the drawn counts stay what the eye reads first.
+const QColor kExpectedOutlineColour{0x20, 0x20, 0x20, 0xB0};
+
+QString outlineSentence() {
+    return QStringLiteral(
+        "Тънката тъмна линия („очаквано“) показва колко пъти се очаква да бъде изтеглено "
+        "всяко търсене при досегашния брой тегления.");
+}
+
+// The demands the ceiling can draw, or none where it draws nothing.
+std::optional<std::int64_t> drawableDemands(const core::Model& model) {
+    const auto ceiling = core::roundedCeiling(core::drawCeiling(model));
+    if (!ceiling) {
+        return std::nullopt;
+    }
+    return std::abs(std::int64_t{*ceiling});
+}
+
+}  // namespace
 
 DemandHistogram::DemandHistogram(const core::Model& model, QWidget* parent)
     : Picture(model, QStringLiteral("DemandHistogram"),
-              QStringLiteral("Колко пъти е изтеглено всяко търсене"), parent) {}
+              QStringLiteral("Колко пъти е изтеглено всяко търсене"), parent) {
+    // Pupils divide the demands above the capacity by all demands and get another share; the
+    // uneven remainder is why, and the outline is where they can see it.
+    const QString draws = countText(core::kDrawScale, model);
+    setToolTip(QStringLiteral("Програмата тегли число от 0 до %1 и за търсене взема остатъка му "
+                              "при деление на тавана. Когато %1 не се дели точно на тавана, "
+                              "по-малките търсения се падат по-често от по-големите, затова "
+                              "очакваният дял на претоварванията не е просто броят на "
+                              "търсенията над капацитета, разделен на броя на всички търсения. ")
+                   .arg(draws) +
+               outlineSentence());
+}
 
 QString DemandHistogram::description() const {
     const auto counts = model().statistics.demandCounts();
@@ -43,12 +79,16 @@ QString DemandHistogram::description() const {
     const auto count = [this](auto value) {
         return countText(static_cast<double>(value), model());
     };
-    return text + QStringLiteral(
-                      "Тегления: %1, с търсене от %2 до %3. Над капацитета "
-                      "(претоварвания): %4. Най-често изтеглено търсене: %5, %6.")
-                      .arg(count(draws), count(lowest), count(counts.size() - 1), count(above),
-                           count(mostFrequent),
-                           timesText(counts[static_cast<std::size_t>(mostFrequent)], model()));
+    text += QStringLiteral(
+                "Тегления: %1, с търсене от %2 до %3. Над капацитета "
+                "(претоварвания): %4. Най-често изтеглено търсене: %5, %6.")
+                .arg(count(draws), count(lowest), count(counts.size() - 1), count(above),
+                     count(mostFrequent),
+                     timesText(counts[static_cast<std::size_t>(mostFrequent)], model()));
+    if (drawableDemands(model())) {
+        text += QLatin1Char(' ') + outlineSentence();
+    }
+    return text;
 }
 
 void DemandHistogram::paintEvent(QPaintEvent* /*event*/) {
@@ -67,7 +107,8 @@ void DemandHistogram::paintEvent(QPaintEvent* /*event*/) {
     const int heading =
         drawHeading(painter, width(), QStringLiteral("Колко пъти е изтеглено всяко търсене"),
                     {{kNormalColour, false, QStringLiteral("до капацитета")},
-                     {kOverloadColour, false, QStringLiteral("претоварване")}});
+                     {kOverloadColour, false, QStringLiteral("претоварване")},
+                     {kExpectedOutlineColour, true, QStringLiteral("очаквано")}});
     const QRect plot = rect().adjusted(metrics.horizontalAdvance(widestLabel) + line,
                                        heading + line / 2, -line, -(2 * line + line / 2));
     const HistogramAxes axes{plot, bins, countsUp.top};
@@ -85,8 +126,20 @@ void DemandHistogram::paintEvent(QPaintEvent* /*event*/) {
     painter.drawText(QRect(plot.left(), plot.bottom() + line + line / 4, plot.width(), line),
                      Qt::AlignRight | Qt::AlignTop, QStringLiteral("търсене"));
 
+    std::uint64_t draws = 0;
+    for (const std::uint64_t count : counts) {
+        draws += count;
+    }
     for (const Bar& bar : mergedBars(axes, counts, capacity)) {
         painter.fillRect(barRect(axes, bar), bar.overload ? kOverloadColour : kNormalColour);
+    }
+    if (const auto units = core::expectedDemandUnits(core::drawCeiling(model()))) {
+        const std::vector<Bar> steps = expectedSteps(axes, *units, draws, capacity);
+        painter.save();
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        painter.setPen(QPen(kExpectedOutlineColour, 1));
+        painter.drawPolyline(expectedOutline(axes, steps));
+        painter.restore();
     }
     painter.setPen(kChartText);
     painter.drawLine(plot.bottomLeft(), plot.bottomRight());
@@ -95,11 +148,30 @@ void DemandHistogram::paintEvent(QPaintEvent* /*event*/) {
     const double x = axes.xOf(capacityMark(capacity, bins));
     painter.setPen(QPen(kChartText, 2, Qt::DashLine));
     painter.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
-    const QString label = QStringLiteral("капацитет %1").arg(countText(capacity, model()));
-    if (const auto box = capacityLabelBox(plot, x, metrics.horizontalAdvance(label), line)) {
-        painter.fillRect(*box, QColor(255, 255, 255, 210));
+    // Without overselling the ceiling is the capacity itself, which is why nothing passes it.
+    const bool overselling = core::isOverselling(model());
+    const QString label =
+        (overselling ? QStringLiteral("капацитет %1") : QStringLiteral("капацитет = таван %1"))
+            .arg(countText(capacity, model()));
+    const auto capacityBox = capacityLabelBox(plot, x, metrics.horizontalAdvance(label), line);
+    const auto drawLabel = [&](const QRectF& box, const QString& text) {
+        painter.fillRect(box, QColor(255, 255, 255, 210));
         painter.setPen(kChartText);
-        painter.drawText(*box, Qt::AlignCenter, label);
+        painter.drawText(box, Qt::AlignCenter, text);
+    };
+    if (capacityBox) {
+        drawLabel(*capacityBox, label);
+    }
+    const auto drawable = drawableDemands(model());
+    // Beyond the axis the ceiling's end is not on the picture, so it is not named there.
+    if (overselling && drawable && *drawable <= bins) {
+        const QString ceiling =
+            QStringLiteral("таван %1").arg(countText(static_cast<double>(*drawable), model()));
+        if (const auto box =
+                ceilingLabelBox(plot, axes.xOf(static_cast<double>(*drawable)),
+                                metrics.horizontalAdvance(ceiling), line, capacityBox)) {
+            drawLabel(*box, ceiling);
+        }
     }
 
     if (counts.empty()) {

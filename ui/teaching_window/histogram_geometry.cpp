@@ -6,12 +6,30 @@
 #include <cmath>
 
 #include "core/draw.hpp"
+#include "core/expected_share.hpp"
 #include "ui/teaching_window/picture_painting.hpp"
 
 namespace ui {
 namespace {
 
 constexpr int kBins = core::RunStatistics::kLargestDemand + 1;
+
+// Calls `run(first, last, overload)` for each stretch of the demands 0 to demands - 1 that falls
+// in one pixel column and on one side of the capacity, left to right.
+template <typename Run>
+void forEachColumnRun(const HistogramAxes& axes, int demands, double capacity, Run run) {
+    int first = 0;
+    for (int demand = 1; demand < demands; ++demand) {
+        if (static_cast<int>(axes.xOf(demand)) != static_cast<int>(axes.xOf(first)) ||
+            (capacity < demand) != (capacity < first)) {
+            run(first, demand - 1, capacity < first);
+            first = demand;
+        }
+    }
+    if (demands > 0) {
+        run(first, demands - 1, capacity < first);
+    }
+}
 
 }  // namespace
 
@@ -42,29 +60,54 @@ double demandStep(const HistogramAxes& axes, int labelWidth, int line) {
 std::vector<Bar> mergedBars(const HistogramAxes& axes, std::span<const std::uint64_t> counts,
                             double capacity) {
     std::vector<Bar> bars;
-    const auto flush = [&](int first, int last, std::uint64_t sum, bool overload) {
-        if (sum == 0) {
-            return;
-        }
-        bars.push_back({first, last, static_cast<double>(sum) / (last - first + 1), overload});
-    };
-    int first = 0;
-    std::uint64_t sum = 0;
-    for (int demand = 0; demand < static_cast<int>(counts.size()); ++demand) {
-        const bool overload = capacity < demand;
-        if (demand > first &&
-            (static_cast<int>(axes.xOf(demand)) != static_cast<int>(axes.xOf(first)) ||
-             overload != (capacity < first))) {
-            flush(first, demand - 1, sum, capacity < first);
-            first = demand;
-            sum = 0;
-        }
-        sum += counts[static_cast<std::size_t>(demand)];
-    }
-    if (!counts.empty()) {
-        flush(first, static_cast<int>(counts.size()) - 1, sum, capacity < first);
-    }
+    forEachColumnRun(
+        axes, static_cast<int>(counts.size()), capacity, [&](int first, int last, bool overload) {
+            std::uint64_t sum = 0;
+            for (int demand = first; demand <= last; ++demand) {
+                sum += counts[static_cast<std::size_t>(demand)];
+            }
+            if (sum > 0) {
+                bars.push_back(
+                    {first, last, static_cast<double>(sum) / (last - first + 1), overload});
+            }
+        });
     return bars;
+}
+
+std::vector<Bar> expectedSteps(const HistogramAxes& axes, std::span<const std::int64_t> units,
+                               std::uint64_t draws, double capacity) {
+    std::vector<Bar> steps;
+    if (draws == 0) {
+        return steps;
+    }
+    forEachColumnRun(
+        axes, static_cast<int>(units.size()), capacity, [&](int first, int last, bool overload) {
+            std::int64_t sum = 0;
+            for (int demand = first; demand <= last; ++demand) {
+                sum += units[static_cast<std::size_t>(demand)];
+            }
+            // Divided once, at the end, so a whole expectation stays whole.
+            const double perDemand =
+                static_cast<double>(sum) * static_cast<double>(draws) /
+                (static_cast<double>(last - first + 1) * static_cast<double>(core::kShareUnits));
+            steps.push_back({first, last, perDemand, overload});
+        });
+    return steps;
+}
+
+QPolygonF expectedOutline(const HistogramAxes& axes, std::span<const Bar> steps) {
+    QPolygonF outline;
+    if (steps.empty()) {
+        return outline;
+    }
+    const double bottom = axes.plot.bottom();
+    outline << QPointF(axes.xOf(steps.front().first), bottom);
+    for (const Bar& step : steps) {
+        const double y = axes.yOf(std::min(step.mean, axes.top));
+        outline << QPointF(axes.xOf(step.first), y) << QPointF(axes.xOf(step.last + 1), y);
+    }
+    outline << QPointF(axes.xOf(steps.back().last + 1), bottom);
+    return outline;
 }
 
 QRectF barRect(const HistogramAxes& axes, const Bar& bar) {
@@ -86,6 +129,25 @@ std::optional<QRectF> capacityLabelBox(const QRect& plot, double x, int labelWid
     const int width = labelWidth + line / 2;
     const bool leftOfMark = x + width > plot.right();
     return QRectF(leftOfMark ? x - width - line / 4.0 : x + line / 4.0, plot.top(), width, line);
+}
+
+std::optional<QRectF> ceilingLabelBox(const QRect& plot, double x, int labelWidth, int line,
+                                      const std::optional<QRectF>& capacityBox) {
+    if (plot.height() < 2 * line) {
+        return std::nullopt;
+    }
+    const int width = labelWidth + line / 2;
+    QRectF box(x - width - line / 4.0, plot.top(), width, line);
+    if (box.left() < plot.left()) {
+        return std::nullopt;
+    }
+    if (capacityBox && box.intersects(*capacityBox)) {
+        if (plot.height() < 3 * line) {
+            return std::nullopt;
+        }
+        box.translate(0, line);
+    }
+    return box;
 }
 
 }  // namespace ui

@@ -5,6 +5,7 @@
 // Where the demand histogram puts things, apart from the painting, so that its rules can be
 // tested without a screen.
 
+#include <QPolygonF>
 #include <QRect>
 #include <QRectF>
 #include <cstdint>
@@ -59,6 +60,17 @@ struct Bar {
 std::vector<Bar> mergedBars(const HistogramAxes& axes, std::span<const std::uint64_t> counts,
                             double capacity);
 
+// How many times each demand is expected to come up in `draws` draws, from its share of the
+// core's kShareUnits (index d for demand d), merged into the same columns as the bars so that
+// both show a column's mean. Unlike the bars, a step is kept where its mean is 0. Empty without
+// draws or without units, where nothing can be drawn.
+std::vector<Bar> expectedSteps(const HistogramAxes& axes, std::span<const std::int64_t> units,
+                               std::uint64_t draws, double capacity);
+
+// One line along the tops of the steps, up from the baseline at the first and back down after
+// the last, so it reads as the outline of a histogram; a mean above the axis is held at its top.
+QPolygonF expectedOutline(const HistogramAxes& axes, std::span<const Bar> steps);
+
 // The bar's rectangle, with a gap on each side where the bar is wide enough to show one.
 QRectF barRect(const HistogramAxes& axes, const Bar& bar);
 
@@ -69,5 +81,11 @@ double capacityMark(double capacity, int bins);
 // The capacity's label at the top of the plot, right of the mark at `x` or left of it where it
 // would leave the plot; none where the plot is too low for it.
 std::optional<QRectF> capacityLabelBox(const QRect& plot, double x, int labelWidth, int line);
+
+// The ceiling's label at the top of the plot, ending just left of `x`, the end of the last
+// demand the ceiling can draw; a line lower where it would cover the capacity's label. None
+// where it would leave the plot on the left or the plot is too low for it.
+std::optional<QRectF> ceilingLabelBox(const QRect& plot, double x, int labelWidth, int line,
+                                      const std::optional<QRectF>& capacityBox);
 
 }  // namespace ui

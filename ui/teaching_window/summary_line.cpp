@@ -4,8 +4,6 @@
 
 #include <QEvent>
 #include <QPainter>
-#include <QStyle>
-#include <QStyleOptionFocusRect>
 #include <algorithm>
 
 namespace ui {
@@ -100,9 +98,9 @@ void SummaryLine::paintEvent(QPaintEvent* /*event*/) {
         y += fontMetrics().lineSpacing();
     }
     if (hasFocus()) {
-        QStyleOptionFocusRect option;
-        option.initFrom(this);
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+        // The same heavy dashed frame as the window's buttons, for a projector.
+        painter.setPen(QPen(palette().color(QPalette::WindowText), 2, Qt::DashLine));
+        painter.drawRect(rect().adjusted(1, 1, -1, -1));
     }
 }
 

@@ -101,6 +101,16 @@ TeachingWindow::TeachingWindow(MainForm& form)
     QFont large = font();
     large.setPointSizeF(std::max(large.pointSizeF(), 12.0));
     setFont(large);
+    // The style marks the focus with a thin outline that a projector loses: a heavy dashed
+    // frame in the text's colour, as in the main window, that keeps its width in every state
+    // so nothing moves, and reads on a light or a dark scheme.
+    setStyleSheet(QStringLiteral(
+        "QPushButton { border: 2px solid palette(mid); border-radius: 3px; padding: 3px 10px;"
+        " background-color: palette(button); color: palette(button-text); outline: none; }"
+        "QPushButton:disabled { color: palette(mid); }"
+        "QPushButton:pressed { background-color: palette(midlight); }"
+        "QPushButton:focus, QComboBox:focus { border: 2px dashed palette(window-text); }"
+        "QComboBox { border: 2px solid palette(mid); border-radius: 3px; padding: 2px 8px; }"));
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(createControls());

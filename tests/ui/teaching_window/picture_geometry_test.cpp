@@ -388,6 +388,84 @@ class PictureGeometryTest : public QObject {
         QCOMPARE(describe(ui::mergedBars(axes, values, capacity)), bars);
     }
 
+    void expectedStepsMergeAsTheBarsDo_data() {
+        QTest::addColumn<int>("bins");
+        QTest::addColumn<QList<qint64>>("units");
+        QTest::addColumn<quint64>("draws");
+        QTest::addColumn<double>("capacity");
+        QTest::addColumn<QString>("steps");
+        // The plot is 100 pixels wide: 10 bins are 10 pixels each, 1000 bins a tenth each.
+        // Units are of 1/20000, so 20000 draws turn each into one expected draw.
+        QTest::newRow("no draws, no steps")
+            << 10 << QList<qint64>{10000, 10000} << quint64{0} << 5.0 << QString();
+        QTest::newRow("nothing drawable, no steps")
+            << 10 << QList<qint64>{} << quint64{50} << 5.0 << QString();
+        QTest::newRow("a step a demand in wide columns")
+            << 10 << QList<qint64>{10000, 10000} << quint64{4} << 5.0
+            << QStringLiteral("0-0:2:n 1-1:2:n");
+        QTest::newRow("scaled by the draws, not rounded")
+            << 10 << QList<qint64>{5000, 15000} << quint64{3} << 5.0
+            << QStringLiteral("0-0:0.75:n 1-1:2.25:n");
+        QTest::newRow("a column's demands as their mean")
+            << 1000 << QList<qint64>{1, 1, 1, 1, 1, 1, 1, 1, 1, 11, 4, 6} << quint64{20000} << 100.0
+            << QStringLiteral("0-9:2:n 10-11:5:n");
+        QTest::newRow("the capacity splits a column")
+            << 1000 << QList<qint64>{4, 4, 4, 4, 4, 2, 2, 2, 2, 2} << quint64{10000} << 4.5
+            << QStringLiteral("0-4:2:n 5-9:1:o");
+        QTest::newRow("a step kept where little is expected")
+            << 10 << QList<qint64>{20000, 0} << quint64{1} << 5.0
+            << QStringLiteral("0-0:1:n 1-1:0:n");
+    }
+    void expectedStepsMergeAsTheBarsDo() {
+        QFETCH(int, bins);
+        QFETCH(QList<qint64>, units);
+        QFETCH(quint64, draws);
+        QFETCH(double, capacity);
+        QFETCH(QString, steps);
+        const ui::HistogramAxes axes{QRect(0, 0, 100, 100), bins, 10};
+        const std::vector<std::int64_t> values(units.begin(), units.end());
+        QCOMPARE(describe(ui::expectedSteps(axes, values, draws, capacity)), steps);
+    }
+
+    // Where the bars and the outline cover the same demands, they have the same columns.
+    void expectedStepsShareTheBarsColumns() {
+        const ui::HistogramAxes axes{QRect(0, 0, 97, 100), 5500, 10};
+        const std::vector<std::uint64_t> counts(5500, 1);
+        const std::vector<std::int64_t> units(5500, 1);
+        const std::vector<ui::Bar> bars = ui::mergedBars(axes, counts, 5000);
+        const std::vector<ui::Bar> steps = ui::expectedSteps(axes, units, 20000, 5000);
+        QCOMPARE(steps.size(), bars.size());
+        for (std::size_t i = 0; i < bars.size(); ++i) {
+            QCOMPARE(steps[i].first, bars[i].first);
+            QCOMPARE(steps[i].last, bars[i].last);
+            QCOMPARE(steps[i].overload, bars[i].overload);
+        }
+    }
+
+    void expectedOutlineStepsAlongTheTops_data() {
+        QTest::addColumn<QList<double>>("means");
+        QTest::addColumn<QPolygonF>("outline");
+        // Ten bins 10 pixels wide; the bottom is y 99 and a count of 1 is 10 pixels.
+        QTest::newRow("nothing") << QList<double>{} << QPolygonF();
+        QTest::newRow("up, across and down")
+            << QList<double>{5} << QPolygonF(QList<QPointF>{{0, 99}, {0, 49}, {10, 49}, {10, 99}});
+        QTest::newRow("a step down between demands")
+            << QList<double>{5, 2.5}
+            << QPolygonF(QList<QPointF>{{0, 99}, {0, 49}, {10, 49}, {10, 74}, {20, 74}, {20, 99}});
+        QTest::newRow("held at the top of the axis")
+            << QList<double>{25} << QPolygonF(QList<QPointF>{{0, 99}, {0, -1}, {10, -1}, {10, 99}});
+    }
+    void expectedOutlineStepsAlongTheTops() {
+        QFETCH(QList<double>, means);
+        QFETCH(QPolygonF, outline);
+        const ui::HistogramAxes axes{QRect(0, 0, 100, 100), 10, 10};
+        std::vector<ui::Bar> steps;
+        for (int demand = 0; demand < means.size(); ++demand) {
+            steps.push_back({demand, demand, means[demand], false});
+        }
+        QCOMPARE(ui::expectedOutline(axes, steps), outline);
+    }
+
     void barRectLeavesGapsInWideBars_data() {
         QTest::addColumn<int>("bins");
         QTest::addColumn<int>("first");
@@ -447,6 +525,41 @@ class PictureGeometryTest : public QObject {
         QFETCH(bool, shown);
         QFETCH(QRectF, box);
         const auto placed = ui::capacityLabelBox(plot, x, 40, 10);
+        QCOMPARE(placed.has_value(), shown);
+        QCOMPARE(placed.value_or(QRectF()), box);
+    }
+
+    void ceilingLabelBoxEndsAtTheCeiling_data() {
+        QTest::addColumn<QRect>("plot");
+        QTest::addColumn<double>("x");
+        QTest::addColumn<QRectF>("capacityBox");  // empty: none
+        QTest::addColumn<bool>("shown");
+        QTest::addColumn<QRectF>("box");
+        // A label 40 wide with half a line of padding, lines 10 high, the right end at x 200.
+        QTest::newRow("at the top, left of the end")
+            << QRect(0, 0, 200, 100) << 200.0 << QRectF() << true << QRectF(152.5, 0, 45, 10);
+        QTest::newRow("beside the capacity's label")
+            << QRect(0, 0, 200, 100) << 200.0 << QRectF(52.5, 0, 45, 10) << true
+            << QRectF(152.5, 0, 45, 10);
+        QTest::newRow("a line lower under the capacity's label")
+            << QRect(0, 0, 200, 100) << 200.0 << QRectF(132.5, 0, 45, 10) << true
+            << QRectF(152.5, 10, 45, 10);
+        QTest::newRow("none where neither line is free")
+            << QRect(0, 0, 200, 29) << 200.0 << QRectF(132.5, 0, 45, 10) << false << QRectF();
+        QTest::newRow("none past the left edge")
+            << QRect(0, 0, 200, 100) << 40.0 << QRectF() << false << QRectF();
+        QTest::newRow("none in a low plot")
+            << QRect(0, 0, 200, 19) << 200.0 << QRectF() << false << QRectF();
+    }
+    void ceilingLabelBoxEndsAtTheCeiling() {
+        QFETCH(QRect, plot);
+        QFETCH(double, x);
+        QFETCH(QRectF, capacityBox);
+        QFETCH(bool, shown);
+        QFETCH(QRectF, box);
+        const auto placed = ui::ceilingLabelBox(
+            plot, x, 40, 10,
+            capacityBox.isEmpty() ? std::nullopt : std::optional<QRectF>(capacityBox));
         QCOMPARE(placed.has_value(), shown);
         QCOMPARE(placed.value_or(QRectF()), box);
     }
