@@ -106,8 +106,7 @@ TeachingWindow::TeachingWindow(MainForm& form)
     // so nothing moves, and reads on a light or a dark scheme.
     setStyleSheet(QStringLiteral(
         "QPushButton { border: 2px solid palette(mid); border-radius: 3px; padding: 3px 10px;"
-        " background-color: palette(button); color: palette(button-text); outline: none; }"
-        "QPushButton:disabled { color: palette(mid); }"
+        " background-color: palette(button); outline: none; }"
         "QPushButton:pressed { background-color: palette(midlight); }"
         "QPushButton:focus, QComboBox:focus { border: 2px dashed palette(window-text); }"
         "QComboBox { border: 2px solid palette(mid); border-radius: 3px; padding: 2px 8px; }"));
