@@ -32,6 +32,7 @@
 #include "ui/teaching_window/summary_line.hpp"
 #include "ui/teaching_window/teaching_texts.hpp"
 #include "ui/teaching_window/tick_pacer.hpp"
+#include "ui/teaching_window/window_placement.hpp"
 
 namespace ui {
 namespace {
@@ -57,36 +58,20 @@ QPushButton* button(const QString& text, const char* name, const QString& descri
     return made;
 }
 
-// Beside the form where the screen has room for the whole window, else in the screen's corner
-// farthest from the form, so that as much of both shows as the screen allows.
-void placeBeside(QWidget& window, const QWidget& form) {
+// Opens beside the form, moving the form aside where only that makes room; see
+// window_placement.hpp.
+void openBeside(QWidget& window, QWidget& form) {
     const QScreen* screen = form.screen();
     if (screen == nullptr) {
         return;
     }
-    const QRect available = screen->availableGeometry();
-    const QSize size(std::min(window.sizeHint().width(), available.width() * 9 / 10),
-                     std::min(window.sizeHint().height(), available.height() * 9 / 10));
-    window.resize(size);
-    const QRect formFrame = form.frameGeometry();
-    const int gap = 8;
-    const QPoint candidates[] = {
-        {formFrame.right() + gap, formFrame.top()},
-        {formFrame.left() - gap - size.width(), formFrame.top()},
-        {formFrame.left(), formFrame.bottom() + gap},
-        {formFrame.left(), formFrame.top() - gap - size.height()},
-    };
-    for (const QPoint& corner : candidates) {
-        if (available.contains(QRect(corner, size))) {
-            window.move(corner);
-            return;
-        }
+    const Placement placement = placeBeside(screen->availableGeometry(), form.frameGeometry(),
+                                            window.sizeHint(), window.minimumSizeHint());
+    if (placement.formTopLeft) {
+        form.move(*placement.formTopLeft);
     }
-    const QPoint formCentre = formFrame.center();
-    window.move(formCentre.x() < available.center().x() ? available.right() - size.width()
-                                                        : available.left(),
-                formCentre.y() < available.center().y() ? available.bottom() - size.height()
-                                                        : available.top());
+    window.resize(placement.window.size());
+    window.move(placement.window.topLeft());
 }
 
 }  // namespace
@@ -380,7 +365,7 @@ TeachingWindow* openTeachingWindow(MainForm& form) {
     auto* window = form.findChild<TeachingWindow*>(QString(), Qt::FindDirectChildrenOnly);
     if (window == nullptr) {
         window = new TeachingWindow(form);
-        placeBeside(*window, form);
+        openBeside(*window, form);
     }
     window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
     window->show();
