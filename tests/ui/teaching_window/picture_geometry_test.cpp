@@ -460,6 +460,7 @@ class PictureGeometryTest : public QObject {
         QFETCH(QPolygonF, outline);
         const ui::HistogramAxes axes{QRect(0, 0, 100, 100), 10, 10};
         std::vector<ui::Bar> steps;
+        steps.reserve(static_cast<std::size_t>(means.size()));
         for (int demand = 0; demand < means.size(); ++demand) {
             steps.push_back({demand, demand, means[demand], false});
         }
