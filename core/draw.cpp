@@ -2,6 +2,8 @@
 // Copyright (C) 2026 The overselling authors
 #include "core/draw.hpp"
 
+#include <cstdlib>
+
 #include "runtime/errors.hpp"
 #include "runtime/number_from_text.hpp"
 #include "runtime/rounding.hpp"
@@ -34,6 +36,14 @@ std::optional<std::int32_t> roundedCeiling(double ceiling) {
     } catch (const runtime::Overflow&) {
         return std::nullopt;
     }
+}
+
+std::optional<std::int64_t> drawableDemands(double ceiling) {
+    const auto rounded = roundedCeiling(ceiling);
+    if (!rounded) {
+        return std::nullopt;
+    }
+    return std::llabs(static_cast<std::int64_t>(*rounded));
 }
 
 }  // namespace core

@@ -27,4 +27,9 @@ double drawCeiling(const Model& model);
 // leaves the 32-bit range, where nothing can be drawn.
 std::optional<std::int32_t> roundedCeiling(double ceiling);
 
+// How many demands the draw can give under a ceiling: the remainder of a raw draw, which is
+// never negative, by the rounded ceiling N runs from 0 to |N| - 1. None where nothing can be
+// drawn.
+std::optional<std::int64_t> drawableDemands(double ceiling);
+
 }  // namespace core

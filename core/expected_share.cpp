@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 
 #include "core/draw.hpp"
 
@@ -39,12 +38,11 @@ std::int64_t firstOverloadingDemand(double capacity, std::int64_t n) {
 }  // namespace
 
 std::optional<std::int64_t> expectedOverloadUnits(double capacity, double ceiling) {
-    const auto rounded = roundedCeiling(ceiling);
-    if (!rounded) {
+    const auto demands = drawableDemands(ceiling);
+    if (!demands) {
         return std::nullopt;
     }
-    // r is never negative, so r Mod N = r Mod |N|, from 0 to |N| - 1.
-    const std::int64_t n = std::llabs(static_cast<std::int64_t>(*rounded));
+    const std::int64_t n = *demands;
     const std::int64_t first = firstOverloadingDemand(capacity, n);
     const auto overloads = [&](std::int64_t r) -> std::int64_t { return r % n >= first ? 1 : 0; };
 
@@ -55,11 +53,11 @@ std::optional<std::int64_t> expectedOverloadUnits(double capacity, double ceilin
 }
 
 std::optional<std::vector<std::int64_t>> expectedDemandUnits(double ceiling) {
-    const auto rounded = roundedCeiling(ceiling);
-    if (!rounded) {
+    const auto drawable = drawableDemands(ceiling);
+    if (!drawable) {
         return std::nullopt;
     }
-    const std::int64_t n = std::llabs(static_cast<std::int64_t>(*rounded));
+    const std::int64_t n = *drawable;
     const std::int64_t demands = std::min(n, kLargestDraw + 1);
     // r from 0 to kLargestDraw - 1 runs through the remainders kLargestDraw / n whole times,
     // then 0 .. rest - 1 once more; each r weighs two units, except r = 0 which weighs one.

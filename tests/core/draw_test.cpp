@@ -43,6 +43,16 @@ TEST(RoundedCeiling, RoundsAsTheDrawOrSaysNothingCanBeDrawn) {
     }
 }
 
+// The remainder by a negative ceiling takes as many values as by its size, the smallest
+// 32-bit ceiling included, whose size no 32-bit number holds.
+TEST(DrawableDemands, AreTheSizeOfTheRoundedCeiling) {
+    EXPECT_EQ(core::drawableDemands(110.4), 110);
+    EXPECT_EQ(core::drawableDemands(-5.5), 6);
+    EXPECT_EQ(core::drawableDemands(-2147483648.0), std::int64_t{2147483648});
+    EXPECT_EQ(core::drawableDemands(0.5), std::nullopt);
+    EXPECT_EQ(core::drawableDemands(9e99), std::nullopt);
+}
+
 struct DrawRow {
     const char* name;
     std::string capacity;

@@ -5,7 +5,6 @@
 #include <QPainter>
 #include <algorithm>
 #include <cstdint>
-#include <cstdlib>
 #include <optional>
 #include <vector>
 
@@ -26,15 +25,6 @@ QString outlineSentence() {
     return QStringLiteral(
         "Тънката тъмна линия („очаквано“) показва колко пъти се очаква да бъде изтеглено "
         "всяко търсене при досегашния брой тегления.");
-}
-
-// The demands the ceiling can draw, or none where it draws nothing.
-std::optional<std::int64_t> drawableDemands(const core::Model& model) {
-    const auto ceiling = core::roundedCeiling(core::drawCeiling(model));
-    if (!ceiling) {
-        return std::nullopt;
-    }
-    return std::abs(std::int64_t{*ceiling});
 }
 
 }  // namespace
@@ -85,7 +75,7 @@ QString DemandHistogram::description() const {
                 .arg(count(draws), count(lowest), count(counts.size() - 1), count(above),
                      count(mostFrequent),
                      timesText(counts[static_cast<std::size_t>(mostFrequent)], model()));
-    if (drawableDemands(model())) {
+    if (core::drawableDemands(core::drawCeiling(model()))) {
         text += QLatin1Char(' ') + outlineSentence();
     }
     return text;
@@ -162,7 +152,7 @@ void DemandHistogram::paintEvent(QPaintEvent* /*event*/) {
     if (capacityBox) {
         drawLabel(*capacityBox, label);
     }
-    const auto drawable = drawableDemands(model());
+    const auto drawable = core::drawableDemands(core::drawCeiling(model()));
     // Beyond the axis the ceiling's end is not on the picture, so it is not named there.
     if (overselling && drawable && *drawable <= bins) {
         const QString ceiling =

@@ -36,8 +36,8 @@ void forEachColumnRun(const HistogramAxes& axes, int demands, double capacity, R
 int binsShown(const core::Model& model, std::span<const std::uint64_t> counts) {
     std::int64_t bins = std::max<std::int64_t>(static_cast<std::int64_t>(counts.size()), 1);
     // Where nothing can be drawn, the drawn demands alone set the span.
-    if (const auto ceiling = core::roundedCeiling(core::drawCeiling(model))) {
-        bins = std::max(bins, std::abs(std::int64_t{*ceiling}));
+    if (const auto drawable = core::drawableDemands(core::drawCeiling(model))) {
+        bins = std::max(bins, *drawable);
     }
     const double capacity = core::capacity(model);
     if (capacity >= 0 && capacity < kBins) {
