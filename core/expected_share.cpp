@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 
 #include "core/draw.hpp"
 
@@ -70,6 +71,31 @@ std::optional<std::vector<std::int64_t>> expectedDemandUnits(double ceiling) {
                                                   (demand == 0 ? 1 : 0) + (demand == rest ? 1 : 0);
     }
     return units;
+}
+
+std::optional<double> evenSharePercent(double capacity, double ceiling) {
+    const auto demands = drawableDemands(ceiling);
+    if (!demands) {
+        return std::nullopt;
+    }
+    const std::int64_t above =
+        *demands - std::min(firstOverloadingDemand(capacity, *demands), *demands);
+    return 100.0 * static_cast<double>(above) / static_cast<double>(*demands);
+}
+
+std::optional<std::int64_t> lastMostFrequentDemand(double ceiling) {
+    const auto units = expectedDemandUnits(ceiling);
+    if (!units || units->empty()) {
+        return std::nullopt;
+    }
+    // Demand 0 and the demand r = kLargestDraw lands on each lose or gain half a raw value
+    // whatever the ceiling; only a whole raw value more makes a demand come up more often.
+    const auto [fewest, most] = std::ranges::minmax(*units);
+    if (most - fewest <= 1) {
+        return std::nullopt;
+    }
+    const auto last = std::find(units->rbegin(), units->rend(), most);
+    return static_cast<std::int64_t>(std::distance(last, units->rend())) - 1;
 }
 
 std::optional<double> expectedSharePercent(double capacity, double ceiling) {

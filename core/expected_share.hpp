@@ -29,6 +29,15 @@ std::optional<std::int64_t> expectedOverloadUnits(double capacity, double ceilin
 // demands above a capacity add up to expectedOverloadUnits. None where the tick draws nothing.
 std::optional<std::vector<std::int64_t>> expectedDemandUnits(double ceiling);
 
+// The share pupils compute first: the demands above the capacity out of all the N demands
+// from 0 to N - 1, as if each came up equally often. It differs from the expected share
+// where the remainder wraps unevenly. None where the tick draws nothing.
+std::optional<double> evenSharePercent(double capacity, double ceiling);
+
+// The largest of the demands that come up most often; none where every demand the ceiling
+// allows comes up equally often.
+std::optional<std::int64_t> lastMostFrequentDemand(double ceiling);
+
 // The same as a percentage of ticks, divided once from the exact count.
 std::optional<double> expectedSharePercent(double capacity, double ceiling);
 

@@ -5,12 +5,15 @@
 namespace core {
 
 RunStatistics::RunStatistics() {
-    // Both reach their bound early in a long run; reserved once, they never move after that.
+    // All reach their bound early in a long run; reserved once, they never move after that.
     demandCounts_.reserve(kLargestDemand + 1);
+    firstDraws_.reserve(kKeptFromStart);
     series_.reserve(kMaxPoints + 1);
+    stretches_.reserve(kMaxStretches);
 }
 
-void RunStatistics::record(std::int64_t tick, int demand, std::int64_t overloads) {
+void RunStatistics::record(std::int64_t tick, int demand, std::int64_t overloads,
+                           DrawInputs inputs) {
     // Demands outside 0 to kLargestDemand cannot come from the draw; they are counted in no bin.
     if (demand >= 0 && demand <= kLargestDemand) {
         const auto bin = static_cast<std::size_t>(demand);
@@ -19,6 +22,11 @@ void RunStatistics::record(std::int64_t tick, int demand, std::int64_t overloads
         }
         ++demandCounts_[bin];
     }
+    if (firstDraws_.size() < kKeptFromStart) {
+        firstDraws_.push_back({tick, demand, overloads});
+    }
+    // Before latest_ moves on: it still holds the overloads of the ticks before this one.
+    recordInputs(tick, inputs);
     latest_ = {tick, overloads};
     if (tick % stride_ != 0) {
         return;
@@ -31,10 +39,22 @@ void RunStatistics::record(std::int64_t tick, int demand, std::int64_t overloads
     }
 }
 
+void RunStatistics::recordInputs(std::int64_t tick, DrawInputs inputs) {
+    if (!stretches_.empty() && stretches_.back().inputs == inputs) {
+        return;
+    }
+    if (stretches_.size() == kMaxStretches) {
+        stretches_.erase(stretches_.begin());
+    }
+    stretches_.push_back({tick, latest_.overloads, inputs});
+}
+
 void RunStatistics::reset() {
     // clear() keeps the capacity, so memory stays where it was.
     demandCounts_.clear();
+    firstDraws_.clear();
     series_.clear();
+    stretches_.clear();
     stride_ = 1;
     latest_ = {0, 0};
 }

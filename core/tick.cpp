@@ -68,7 +68,9 @@ void SimulateTick(Model& model, runtime::RandomSource& random) {
     // At most kDrawScale in magnitude, so the 16-bit demand always holds it.
     const auto demand = static_cast<std::int16_t>(runtime::remainderOfRounded(rawDraw, ceiling));
 
-    if (capacity(model) < demand) {
+    // Read once, so the statistics record the very capacity this tick compared against.
+    const double tickCapacity = capacity(model);
+    if (tickCapacity < demand) {
         model.appendText(Text1(0), kOverloadMark);
         if (model.OverloadCount == std::numeric_limits<std::int16_t>::max()) {
             throw runtime::Overflow();
@@ -77,7 +79,7 @@ void SimulateTick(Model& model, runtime::RandomSource& random) {
         model.setText(Text2(2), failurePercentageText(model));
     }
     // Before the last write, so whoever hears it sees the statistics of this tick too.
-    model.statistics.record(*model.TickCount, demand, model.OverloadCount);
+    model.statistics.record(*model.TickCount, demand, model.OverloadCount, {tickCapacity, ceiling});
     model.appendText(Text1(0), runtime::textOfInt16(demand) + std::string(kLineBreak));
 }
 

@@ -179,3 +179,24 @@ TEST(ExpectedShareTest, DemandsAboveTheRemainderComeHalfAsOften) {
 }
 
 }  // namespace
+
+// What a pupil computes and what the draw gives, for the note that explains the difference.
+TEST(ExpectedShareTest, EvenShareCountsTheDemandsAboveTheCapacity) {
+    EXPECT_NEAR(*core::evenSharePercent(100, 110), 100.0 * 9 / 110, 1e-12);
+    EXPECT_NEAR(*core::evenSharePercent(5000, 5500), 100.0 * 499 / 5500, 1e-12);
+    // The safety case: the ceiling is the capacity, no demand is above it.
+    EXPECT_EQ(*core::evenSharePercent(100, 100), 0.0);
+    EXPECT_EQ(*core::evenSharePercent(-1, 10), 100.0);
+    EXPECT_FALSE(core::evenSharePercent(100, 0.2));
+}
+
+TEST(ExpectedShareTest, MostFrequentDemandsEndWhereTheRemainderWraps) {
+    // 10000 = 90 · 110 + 100: the demands below 100 have one raw draw more.
+    EXPECT_EQ(core::lastMostFrequentDemand(110), 99);
+    // 10000 = 5500 + 4500: the demands below 4500 come up twice as often.
+    EXPECT_EQ(core::lastMostFrequentDemand(5500), 4499);
+    // A ceiling that divides 10000, or leaves half a raw draw at the ends only, is even.
+    EXPECT_FALSE(core::lastMostFrequentDemand(100));
+    EXPECT_FALSE(core::lastMostFrequentDemand(3));
+    EXPECT_FALSE(core::lastMostFrequentDemand(0));
+}

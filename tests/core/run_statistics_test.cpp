@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <numeric>
 
@@ -15,6 +16,9 @@ namespace {
 
 using core::RunStatistics;
 using testing_support::drawOf;
+using Inputs = RunStatistics::DrawInputs;
+
+constexpr Inputs kSomeInputs{100, 110};
 
 TEST(RunStatisticsTest, TicksFillTheBinsAndTheSeriesAndResetEmptiesThem) {
     core::Model model;
@@ -58,7 +62,7 @@ TEST(RunStatisticsTest, SeriesThinsEvenlyAndKeepsTheLatestTick) {
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         for (; tick < row.ticks; ++tick) {
-            statistics.record(tick + 1, 7, (tick + 1) / 10);
+            statistics.record(tick + 1, 7, (tick + 1) / 10, kSomeInputs);
         }
         const auto series = statistics.series();
         EXPECT_EQ(statistics.stride(), row.stride);
@@ -77,7 +81,7 @@ TEST(RunStatisticsTest, BinsAreBoundedAndMemoryDoesNotMove) {
     RunStatistics statistics;
     const int demands[] = {0, 10000, -1, 10001, 32767, 5000};
     for (const int demand : demands) {
-        statistics.record(1, demand, 0);
+        statistics.record(1, demand, 0, kSomeInputs);
     }
     const auto counts = statistics.demandCounts();
     EXPECT_EQ(counts.size(), 10001U);
@@ -85,14 +89,124 @@ TEST(RunStatisticsTest, BinsAreBoundedAndMemoryDoesNotMove) {
 
     const auto* bins = counts.data();
     const auto* points = statistics.series().data();
+    const auto* draws = statistics.firstDraws().data();
+    const auto* stretches = statistics.stretches().data();
     for (std::int64_t tick = 1; tick <= 200'000; ++tick) {
-        statistics.record(tick, static_cast<int>(tick % 10001), 0);
+        // Inputs that change every tick make a stretch of every tick.
+        const Inputs inputs{static_cast<double>(tick), static_cast<double>(tick) + 10};
+        statistics.record(tick, static_cast<int>(tick % 10001), 0, inputs);
         if (tick == 100'000) {
             statistics.reset();
         }
     }
     EXPECT_EQ(statistics.demandCounts().data(), bins);
     EXPECT_EQ(statistics.series().data(), points);
+    EXPECT_EQ(statistics.firstDraws().data(), draws);
+    EXPECT_EQ(statistics.stretches().data(), stretches);
+}
+
+// Demand and overloads that differ from tick to tick, so a draw kept in the wrong place shows.
+RunStatistics::Draw drawAt(std::int64_t tick) {
+    return {tick, static_cast<int>(tick * 7 % 101), tick / 3};
+}
+
+TEST(RunStatisticsTest, FirstDrawsKeepEveryDrawOfTheStartAndNoMore) {
+    RunStatistics statistics;
+    struct Row {
+        const char* name;
+        std::int64_t ticks;
+        std::size_t kept;
+    };
+    const Row rows[] = {
+        {"no draw yet", 0, 0},
+        {"a few", 3, 3},
+        {"one short of the bound", 999, 999},
+        {"the bound", 1000, 1000},
+        {"one past it", 1001, 1000},
+        {"a long run", 50'000, 1000},
+    };
+    std::int64_t tick = 0;
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        for (; tick < row.ticks; ++tick) {
+            const RunStatistics::Draw draw = drawAt(tick + 1);
+            statistics.record(draw.tick, draw.demand, draw.overloads, kSomeInputs);
+        }
+        const auto draws = statistics.firstDraws();
+        ASSERT_EQ(draws.size(), row.kept);
+        for (std::size_t i = 0; i < draws.size(); ++i) {
+            ASSERT_EQ(draws[i], drawAt(static_cast<std::int64_t>(i + 1))) << i;
+        }
+    }
+
+    // After a reset the start of the new run is kept, not the end of the old one.
+    statistics.reset();
+    EXPECT_TRUE(statistics.firstDraws().empty());
+    statistics.record(1, 42, 1, kSomeInputs);
+    const RunStatistics::Draw expected[] = {{1, 42, 1}};
+    EXPECT_TRUE(std::ranges::equal(statistics.firstDraws(), expected));
+}
+
+TEST(RunStatisticsTest, StretchesStartWhereTheInputsChange) {
+    constexpr Inputs kTen{100, 110};
+    constexpr Inputs kTwenty{100, 120};
+    constexpr Inputs kOtherCapacity{90, 120};
+    struct Tick {
+        bool overloads;
+        Inputs inputs;
+    };
+    // Ticks 1 to 8. Tick 4 changes the inputs and overloads itself: its stretch counts the two
+    // overloads before it, not its own. Tick 7 goes back to the first inputs, which starts a
+    // stretch of its own.
+    const Tick ticks[] = {
+        {false, kTen},           {true, kTen},     {true, kTen},
+        {true, kTwenty},         {false, kTwenty}, {true, kTwenty},
+        {false, kOtherCapacity}, {true, kTen},
+    };
+    RunStatistics statistics;
+    std::int64_t overloads = 0;
+    std::int64_t tick = 0;
+    for (const Tick& each : ticks) {
+        overloads += each.overloads ? 1 : 0;
+        statistics.record(++tick, 5, overloads, each.inputs);
+    }
+    const RunStatistics::Stretch expected[] = {
+        {1, 0, kTen},
+        {4, 2, kTwenty},
+        {7, 4, kOtherCapacity},
+        {8, 4, kTen},
+    };
+    EXPECT_TRUE(std::ranges::equal(statistics.stretches(), expected));
+
+    // A reset forgets them, and the first tick after it starts a stretch even under the inputs
+    // the last one had.
+    statistics.reset();
+    EXPECT_TRUE(statistics.stretches().empty());
+    statistics.record(1, 500, 1, kTen);
+    const RunStatistics::Stretch afterReset[] = {{1, 0, kTen}};
+    EXPECT_TRUE(std::ranges::equal(statistics.stretches(), afterReset));
+}
+
+TEST(RunStatisticsTest, StretchesKeepTheNewestUpToTheirBound) {
+    RunStatistics statistics;
+    const auto inputsOf = [](std::int64_t tick) {
+        return Inputs{static_cast<double>(tick), 2.0 * static_cast<double>(tick)};
+    };
+    constexpr auto kBound = static_cast<std::int64_t>(RunStatistics::kMaxStretches);
+    for (const std::int64_t ticks : {kBound, kBound + 1, 3 * kBound + 5}) {
+        SCOPED_TRACE(ticks);
+        statistics.reset();
+        // Each tick changes the inputs and overloads.
+        for (std::int64_t tick = 1; tick <= ticks; ++tick) {
+            statistics.record(tick, 1, tick, inputsOf(tick));
+        }
+        const auto stretches = statistics.stretches();
+        ASSERT_EQ(stretches.size(), RunStatistics::kMaxStretches);
+        for (std::size_t i = 0; i < stretches.size(); ++i) {
+            const std::int64_t tick = ticks - kBound + 1 + static_cast<std::int64_t>(i);
+            ASSERT_EQ(stretches[i], (RunStatistics::Stretch{tick, tick - 1, inputsOf(tick)})) << i;
+        }
+    }
 }
 
 }  // namespace

@@ -5,12 +5,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <limits>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "core/draw.hpp"
 #include "core/reset.hpp"
 #include "model_fixture.hpp"
 #include "scripted_random.hpp"
@@ -174,6 +176,23 @@ TEST_F(TickTest, NegativeCapacityOverloadsEveryTickInBothCases) {
         EXPECT_EQ(model.OverloadCount, 2);
         EXPECT_EQ(percentage(), "100");
     }
+}
+
+// The teacher types a new capacity between ticks 2 and 3, and tick 3 overloads under it.
+TEST_F(TickTest, ChangedCapacityStartsAStretchUnderTheInputsTheTickDrewUnder) {
+    setInputs("100", "10");
+    const core::RunStatistics::DrawInputs before{core::capacity(model), core::drawCeiling(model)};
+    ScriptedRandom random({drawOf(105), drawOf(3), drawOf(95)});
+    tick(random);
+    tick(random);
+    setInputs("90", "10");
+    const core::RunStatistics::DrawInputs after{core::capacity(model), core::drawCeiling(model)};
+    tick(random);
+
+    ASSERT_NE(before, after);
+    const core::RunStatistics::Stretch expected[] = {{1, 0, before}, {3, 1, after}};
+    EXPECT_TRUE(std::ranges::equal(model.statistics.stretches(), expected));
+    EXPECT_EQ(model.OverloadCount, 2);
 }
 
 class TickLimitTest : public TickTest {

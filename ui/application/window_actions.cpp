@@ -5,6 +5,7 @@
 #include <QAction>
 
 #include "ui/application/about_box.hpp"
+#include "ui/common/context_menu_keys.hpp"
 #include "ui/main_window/main_form.hpp"
 #include "ui/teaching_window/teaching_window.hpp"
 
@@ -17,6 +18,7 @@ void installWindowActions(MainForm& form) {
     QObject::connect(about, &QAction::triggered, &form, [&form] { showAboutBox(&form); });
     form.addAction(about);
     form.setContextMenuPolicy(Qt::ActionsContextMenu);
+    installContextMenuKeys(form);
 }
 
 }  // namespace ui

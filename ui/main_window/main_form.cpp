@@ -291,7 +291,19 @@ bool MainForm::stopMessageOpen() const {
     return stopMessage_ != nullptr && stopMessage_->isVisible();
 }
 
+void MainForm::setExpectedShareShown(bool shown) {
+    expectedShareShown_ = shown;
+    toolTipShare_.reset();
+    if (!shown) {
+        text2_.at(2)->setToolTip(QString());
+    }
+    showExpectedShareToolTip();
+}
+
 void MainForm::showExpectedShareToolTip() {
+    if (!expectedShareShown_) {
+        return;
+    }
     // Written when the expected share changes, not on every tick.
     const auto expected = core::expectedSharePercent(model_);
     if (toolTipShare_ != expected) {

@@ -47,6 +47,9 @@ class MainForm final : public QWidget {
     void Text2_Change(int index);
     void Timer1_Timer();
 
+    // Whether the tooltip of "% откази" states the expected share; a class may guess first.
+    void setExpectedShareShown(bool shown);
+
     // How the run is driven from outside the form; see ui/main_window/run_control.hpp.
     [[nodiscard]] RunControl& runControl() const { return *runControl_; }
 
@@ -78,6 +81,7 @@ class MainForm final : public QWidget {
     bool stepping_ = false;
     // The expected share the tooltip of "% откази" states, once it has stated one.
     std::optional<std::optional<double>> toolTipShare_;
+    bool expectedShareShown_ = true;
 };
 
 }  // namespace ui

@@ -31,7 +31,12 @@ QString outlineSentence() {
 
 DemandHistogram::DemandHistogram(const core::Model& model, QWidget* parent)
     : Picture(model, QStringLiteral("DemandHistogram"),
-              QStringLiteral("Колко пъти е изтеглено всяко търсене"), parent) {
+              QStringLiteral("Колко пъти е изтеглено всяко търсене"),
+              QStringLiteral("Брой тегления на всяко търсене"),
+              {{kNormalColour, false, QStringLiteral("до капацитета")},
+               {kOverloadColour, false, QStringLiteral("претоварване")},
+               {kExpectedOutlineColour, true, QStringLiteral("очаквано")}},
+              parent) {
     // Pupils divide the demands above the capacity by all demands and get another share; the
     // uneven remainder is why, and the outline is where they can see it.
     const QString draws = countText(core::kDrawScale, model);
@@ -81,40 +86,44 @@ QString DemandHistogram::description() const {
     return text;
 }
 
+CountAxis DemandHistogram::countsUp() const {
+    const auto counts = model().statistics.demandCounts();
+    const std::uint64_t highest = counts.empty() ? 0 : *std::ranges::max_element(counts);
+    const int line = fontMetrics().height();
+    return countAxis(highest, valueDivisions(plotHeight(size(), heading().height, line), line));
+}
+
+Picture::Frame DemandHistogram::frame() const {
+    const int line = fontMetrics().height();
+    const CountAxis axis = countsUp();
+    const QRect plot =
+        plotArea(size(), heading().height,
+                 fontMetrics().horizontalAdvance(countText(axis.top, model())), line);
+    return {plot, labelledValues(plot, axis.top, axis.step, line)};
+}
+
 void DemandHistogram::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
-    beginPicture(painter, *this);
+    paintHeading(painter);
     const QFontMetrics metrics = painter.fontMetrics();
     const int line = metrics.height();
     const auto counts = model().statistics.demandCounts();
     const double capacity = core::capacity(model());
     const int bins = binsShown(model(), counts);
-    const std::uint64_t highest = counts.empty() ? 0 : *std::ranges::max_element(counts);
-
-    // The plot is the height less about five lines of heading and labels.
-    const CountAxis countsUp = countAxis(highest, stepsFitting(height() - 5 * line, 2 * line, 4));
-    const QString widestLabel = countText(countsUp.top, model());
-    const int heading =
-        drawHeading(painter, width(), QStringLiteral("Колко пъти е изтеглено всяко търсене"),
-                    {{kNormalColour, false, QStringLiteral("до капацитета")},
-                     {kOverloadColour, false, QStringLiteral("претоварване")},
-                     {kExpectedOutlineColour, true, QStringLiteral("очаквано")}});
-    const QRect plot = rect().adjusted(metrics.horizontalAdvance(widestLabel) + line,
-                                       heading + line / 2, -line, -(2 * line + line / 2));
+    const CountAxis countsUp = this->countsUp();
+    const Frame frame = this->frame();
+    const QRect plot = frame.plot;
     const HistogramAxes axes{plot, bins, countsUp.top};
 
-    drawValueGrid(painter, plot, countsUp.top, countsUp.step,
+    drawValueGrid(painter, plot, countsUp.top, countsUp.step, frame.labelledValues,
                   [this](double value) { return countText(value, model()); });
     const double xStep =
         demandStep(axes, metrics.horizontalAdvance(countText(bins, model())), line);
+    std::vector<std::pair<double, QString>> across;
     for (int i = 0; i * xStep < bins; ++i) {
-        const double x = axes.xOf(i * xStep + 0.5);
-        painter.drawLine(QPointF(x, plot.bottom()), QPointF(x, plot.bottom() + line / 4.0));
-        painter.drawText(QRectF(x - 4 * line, plot.bottom() + line / 4.0, 8 * line, line),
-                         Qt::AlignHCenter | Qt::AlignTop, countText(i * xStep, model()));
+        across.emplace_back(axes.xOf(i * xStep + 0.5), countText(i * xStep, model()));
     }
-    painter.drawText(QRect(plot.left(), plot.bottom() + line + line / 4, plot.width(), line),
-                     Qt::AlignRight | Qt::AlignTop, QStringLiteral("търсене"));
+    drawAxisAcross(painter, plot, across, QStringLiteral("търсене"));
 
     std::uint64_t draws = 0;
     for (const std::uint64_t count : counts) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/model.hpp"
+#include "ui/teaching_window/histogram_geometry.hpp"
 #include "ui/teaching_window/picture.hpp"
 
 namespace ui {
@@ -16,11 +17,16 @@ class DemandHistogram final : public Picture {
     explicit DemandHistogram(const core::Model& model, QWidget* parent = nullptr);
 
     [[nodiscard]] QString description() const override;
+    [[nodiscard]] Frame frame() const override;
 
     [[nodiscard]] QSize sizeHint() const override { return {640, 220}; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+
+  private:
+    // The count axis for the counts drawn, with as many steps as the plot's height allows.
+    [[nodiscard]] CountAxis countsUp() const;
 };
 
 }  // namespace ui

@@ -49,7 +49,8 @@ int binsShown(const core::Model& model, std::span<const std::uint64_t> counts) {
 CountAxis countAxis(std::uint64_t highest, int steps) {
     const double step =
         std::max(1.0, niceStep(static_cast<double>(std::max<std::uint64_t>(highest, 4)), steps));
-    return {step, std::max(1.0, std::ceil(static_cast<double>(highest) / step)) * step};
+    // Three steps at least, so that a count can be read off even before the first draw.
+    return {step, std::max(3.0, std::ceil(static_cast<double>(highest) / step)) * step};
 }
 
 double demandStep(const HistogramAxes& axes, int labelWidth, int line) {

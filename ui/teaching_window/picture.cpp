@@ -4,6 +4,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <utility>
 
 #include "ui/teaching_window/picture_painting.hpp"
 
@@ -29,16 +30,39 @@ void installPictureAccessibility() {
 }
 
 Picture::Picture(const core::Model& model, const QString& objectName, const QString& accessibleName,
-                 QWidget* parent)
-    : QWidget(parent), model_(model) {
+                 const QString& title, std::vector<LegendEntry> legend, QWidget* parent)
+    : QWidget(parent), model_(model), title_(title), legend_(std::move(legend)) {
     setObjectName(objectName);
     setAccessibleName(accessibleName);
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
+HeadingLayout Picture::headingAt(int width) const {
+    QStringList texts;
+    for (const LegendEntry& entry : legend_) {
+        texts.append(entry.text);
+    }
+    return headingLayout(fontMetrics(), width, title_, texts);
+}
+
+HeadingLayout Picture::heading() const {
+    return headingAt(width());
+}
+
+int Picture::chromeHeight(int width) const {
+    return pictureChrome(headingAt(width).height, fontMetrics().height());
+}
+
 QSize Picture::minimumSizeHint() const {
-    return {280, pictureMinimumHeight(*this)};
+    // A plot of two lines at least, under the heading at its narrowest.
+    constexpr int kNarrowest = 200;
+    return {kNarrowest, chromeHeight(kNarrowest) + 2 * fontMetrics().height()};
+}
+
+void Picture::paintHeading(QPainter& painter) const {
+    beginPicture(painter, *this);
+    drawHeading(painter, heading(), legend_);
 }
 
 }  // namespace ui

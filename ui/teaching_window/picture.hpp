@@ -3,8 +3,11 @@
 #pragma once
 
 #include <QWidget>
+#include <vector>
 
 #include "core/model.hpp"
+#include "ui/teaching_window/picture_frame.hpp"
+#include "ui/teaching_window/picture_painting.hpp"
 
 namespace ui {
 
@@ -13,19 +16,36 @@ namespace ui {
 // keep room for a heading, axis labels and a plot.
 class Picture : public QWidget {
   public:
+    // Where the plot is and which values its axis labels, at the picture's current size.
+    struct Frame {
+        QRect plot;
+        std::vector<double> labelledValues;
+    };
+
     Picture(const core::Model& model, const QString& objectName, const QString& accessibleName,
-            QWidget* parent);
+            const QString& title, std::vector<LegendEntry> legend, QWidget* parent);
 
     // What the picture shows, in words, for a screen reader.
     [[nodiscard]] virtual QString description() const = 0;
+    [[nodiscard]] virtual Frame frame() const = 0;
+
+    // How much of its height the picture needs besides its plot at a width.
+    [[nodiscard]] int chromeHeight(int width) const;
 
     [[nodiscard]] QSize minimumSizeHint() const override;
 
   protected:
     [[nodiscard]] const core::Model& model() const { return model_; }
+    [[nodiscard]] HeadingLayout heading() const;
+    // Paints the background, the focus frame, the title and the legend.
+    void paintHeading(QPainter& painter) const;
 
   private:
+    [[nodiscard]] HeadingLayout headingAt(int width) const;
+
     const core::Model& model_;
+    QString title_;
+    std::vector<LegendEntry> legend_;
 };
 
 // Makes the pictures charts to assistive tools, named and described by their widgets. Once for

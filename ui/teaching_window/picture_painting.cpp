@@ -27,28 +27,50 @@ int stepsFitting(int pixels, int perStep, int most) {
     return perStep <= 0 ? most : std::clamp(pixels / perStep, 1, most);
 }
 
-int pictureMinimumHeight(const QWidget& widget) {
-    // Two lines of heading, two and a half of labels below, and a plot of two lines: on a
-    // projector at twice the scale of a 1024 x 768 screen the window still fits.
-    return widget.fontMetrics().height() * 13 / 2;
-}
-
 void drawValueGrid(QPainter& painter, const QRect& plot, double top, double step,
+                   const std::vector<double>& labelled,
                    const std::function<QString(double)>& label) {
     const int line = painter.fontMetrics().height();
-    double lastLabel = plot.bottom() + 2.0 * line;
+    auto next = labelled.begin();
     for (int i = 0; i * step <= top * (1 + 1e-9); ++i) {
-        const double y = plot.bottom() - plot.height() * (i * step) / top;
+        const double value = i * step;
+        const double y = plot.bottom() - plot.height() * value / top;
         painter.setPen(kChartGrid);
         painter.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
-        if (lastLabel - y >= line) {
+        if (next != labelled.end() && *next == value) {
             painter.setPen(kChartText);
             painter.drawText(QRectF(0, y - line, plot.left() - line / 3.0, 2 * line),
-                             Qt::AlignRight | Qt::AlignVCenter, label(i * step));
-            lastLabel = y;
+                             Qt::AlignRight | Qt::AlignVCenter, label(value));
+            ++next;
         }
     }
     painter.setPen(kChartText);
+}
+
+void drawAxisAcross(QPainter& painter, const QRect& plot,
+                    const std::vector<std::pair<double, QString>>& labels, const QString& title) {
+    const QFontMetrics metrics = painter.fontMetrics();
+    const int line = metrics.height();
+    const double top = plot.bottom() + line / 4.0;
+    const int titleWidth = metrics.horizontalAdvance(title);
+    const double titleLeft = plot.right() - titleWidth;
+    std::vector<AcrossLabel> across;
+    across.reserve(labels.size());
+    for (const auto& [x, text] : labels) {
+        across.push_back({x, metrics.horizontalAdvance(text)});
+    }
+    const std::vector<bool> shown = acrossLabelsShown(across, titleLeft, line);
+    painter.setPen(kChartText);
+    for (std::size_t i = 0; i < labels.size(); ++i) {
+        const double x = labels[i].first;
+        painter.drawLine(QPointF(x, plot.bottom()), QPointF(x, top));
+        if (shown[i]) {
+            painter.drawText(QRectF(x - across[i].width, top, 2.0 * across[i].width, line),
+                             Qt::AlignHCenter | Qt::AlignTop, labels[i].second);
+        }
+    }
+    painter.drawText(QRectF(titleLeft, top, titleWidth, line), Qt::AlignRight | Qt::AlignTop,
+                     title);
 }
 
 void beginPicture(QPainter& painter, const QWidget& widget) {
@@ -62,40 +84,31 @@ void beginPicture(QPainter& painter, const QWidget& widget) {
     painter.setPen(kChartText);
 }
 
-int drawHeading(QPainter& painter, int width, const QString& title,
-                std::initializer_list<LegendEntry> legend) {
+void drawHeading(QPainter& painter, const HeadingLayout& layout,
+                 const std::vector<LegendEntry>& legend) {
     const QFontMetrics metrics = painter.fontMetrics();
     const int line = metrics.height();
     const int swatch = line;
-    const auto entryWidth = [&](const LegendEntry& entry) {
-        return swatch + swatch / 3 + metrics.horizontalAdvance(entry.text) + swatch;
-    };
-    int legendWidth = 0;
-    for (const LegendEntry& entry : legend) {
-        legendWidth += entryWidth(entry);
-    }
-    const int titleWidth = metrics.horizontalAdvance(title) + line;
-    const bool oneLine = line / 2 + titleWidth + legendWidth <= width;
     const int margin = line / 4;
-
     painter.setPen(kChartText);
-    painter.drawText(line / 2, margin + metrics.ascent(), title);
-    int left = oneLine ? line / 2 + titleWidth : line / 2;
-    const int top = oneLine ? margin : margin + line;
-    for (const LegendEntry& entry : legend) {
-        const int middle = top + line / 2;
+    for (qsizetype i = 0; i < layout.titleLines.size(); ++i) {
+        painter.drawText(line / 2, margin + static_cast<int>(i) * line + metrics.ascent(),
+                         layout.titleLines.at(i));
+    }
+    for (std::size_t i = 0; i < legend.size() && i < layout.legend.size(); ++i) {
+        const LegendEntry& entry = legend[i];
+        const QPoint at = layout.legend[i];
+        const int middle = at.y() + line / 2;
         if (entry.line) {
             painter.setPen(QPen(entry.colour, 3));
-            painter.drawLine(left, middle, left + swatch, middle);
+            painter.drawLine(at.x(), middle, at.x() + swatch, middle);
         } else {
-            painter.fillRect(QRect(left, middle - swatch / 3, swatch, 2 * swatch / 3),
+            painter.fillRect(QRect(at.x(), middle - swatch / 3, swatch, 2 * swatch / 3),
                              entry.colour);
         }
         painter.setPen(kChartText);
-        painter.drawText(left + swatch + swatch / 3, top + metrics.ascent(), entry.text);
-        left += entryWidth(entry);
+        painter.drawText(at.x() + swatch + swatch / 3, at.y() + metrics.ascent(), entry.text);
     }
-    return top + line + margin;
 }
 
 void drawPlaceholder(QPainter& painter, const QRect& plot, const QString& text) {

@@ -10,7 +10,10 @@
 #include <QRect>
 #include <QString>
 #include <functional>
-#include <initializer_list>
+#include <utility>
+#include <vector>
+
+#include "ui/teaching_window/picture_frame.hpp"
 
 namespace ui {
 
@@ -29,13 +32,16 @@ double niceStep(double span, int divisions);
 // How many grid steps fit `pixels` when each needs `perStep`: at least one, at most `most`.
 int stepsFitting(int pixels, int perStep, int most);
 
-// The smallest height that leaves a picture room for its heading, its axis labels and a plot.
-int pictureMinimumHeight(const QWidget& widget);
-
-// Grid lines across the plot at every step from 0 to top, with their values on its left
-// where they do not overlap, the lowest first.
+// Grid lines across the plot at every step from 0 to top, with the labelled values on its
+// left.
 void drawValueGrid(QPainter& painter, const QRect& plot, double top, double step,
+                   const std::vector<double>& labelled,
                    const std::function<QString(double)>& label);
+
+// The labels of the axis across under the plot, and its title at the right end of the same
+// row; a label that would run into the title or into the label before is left out.
+void drawAxisAcross(QPainter& painter, const QRect& plot,
+                    const std::vector<std::pair<double, QString>>& labels, const QString& title);
 
 // Starts a picture: background, font, and the focus frame when the widget has focus.
 void beginPicture(QPainter& painter, const QWidget& widget);
@@ -46,10 +52,9 @@ struct LegendEntry {
     QString text;
 };
 
-// The picture's title and its legend along the top, on one line where the width allows and
-// the legend on a second line where it does not. Returns the height they take.
-int drawHeading(QPainter& painter, int width, const QString& title,
-                std::initializer_list<LegendEntry> legend);
+// The picture's title and its legend along the top, where `layout` puts them.
+void drawHeading(QPainter& painter, const HeadingLayout& layout,
+                 const std::vector<LegendEntry>& legend);
 
 // The text in the middle of the plot, for a picture that has nothing to show yet.
 void drawPlaceholder(QPainter& painter, const QRect& plot, const QString& text);

@@ -27,9 +27,43 @@ std::vector<Point> shownSeries(const core::Model& model) {
     return points;
 }
 
+namespace {
+
+const QColor kGuessColour{0xB0, 0x4A, 0x00};
+
+}  // namespace
+
 ShareChart::ShareChart(const core::Model& model, QWidget* parent)
     : Picture(model, QStringLiteral("ShareChart"),
-              QStringLiteral("Измерен дял на претоварванията спрямо броя тегления"), parent) {}
+              QStringLiteral("Измерен дял на претоварванията спрямо броя тегления"),
+              QStringLiteral("Дял на претоварванията, %"),
+              {{kMeasuredColour, true, QStringLiteral("измерен")},
+               {kExpectedColour, true, QStringLiteral("очакван")},
+               {kBandColour, false, QStringLiteral("коридор на 95 %")}},
+              parent) {}
+
+void ShareChart::setExpectedShown(bool shown) {
+    expectedShown_ = shown;
+    update();
+}
+
+void ShareChart::setGuess(std::optional<double> guess) {
+    guess_ = guess;
+    update();
+}
+
+std::optional<double> ShareChart::shownExpected() const {
+    return expectedShown_ ? core::expectedSharePercent(model()) : std::nullopt;
+}
+
+Picture::Frame ShareChart::frame() const {
+    const int line = fontMetrics().height();
+    const QRect plot = plotArea(size(), heading().height,
+                                fontMetrics().horizontalAdvance(QStringLiteral("100 %")), line);
+    const std::vector<Point> points = shownSeries(model());
+    const ShareAxes axes = shareAxes(plot, points, shownExpected(), guess_);
+    return {plot, labelledValues(plot, axes.top, shareStep(axes, line), line)};
+}
 
 QString ShareChart::description() const {
     const std::int64_t ticks = model().TickCount.value_or(0);
@@ -40,6 +74,12 @@ QString ShareChart::description() const {
         text += QStringLiteral("Измерен дял: %1 %. ").arg(twoDecimals(*measured, model()));
     } else {
         text += QStringLiteral("Още няма тегления. ");
+    }
+    if (guess_) {
+        text += QStringLiteral("Прогноза на класа: %1 %. ").arg(twoDecimals(*guess_, model()));
+    }
+    if (!expectedShown_) {
+        return text + QStringLiteral("Очакваният дял е скрит.");
     }
     if (!expected) {
         return text + QStringLiteral(
@@ -59,39 +99,31 @@ QString ShareChart::description() const {
 
 void ShareChart::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
-    beginPicture(painter, *this);
+    paintHeading(painter);
     const QFontMetrics metrics = painter.fontMetrics();
     const int line = metrics.height();
 
-    const auto expected = core::expectedSharePercent(model());
+    const auto expected = shownExpected();
     const std::vector<Point> points = shownSeries(model());
     const std::int64_t ticks = points.empty() ? 0 : points.back().tick;
-
-    // Title and legend on top, share labels on the left, tick labels and their title below.
-    const int heading = drawHeading(painter, width(), QStringLiteral("Дял на претоварванията, %"),
-                                    {{kMeasuredColour, true, QStringLiteral("измерен")},
-                                     {kExpectedColour, true, QStringLiteral("очакван")},
-                                     {kBandColour, false, QStringLiteral("коридор на 95 %")}});
-    const QRect plot = rect().adjusted(metrics.horizontalAdvance(QStringLiteral("100 %")) + line,
-                                       heading + line / 2, -line, -(2 * line + line / 2));
-    const ShareAxes axes = shareAxes(plot, points, expected);
+    const Frame frame = this->frame();
+    const QRect plot = frame.plot;
+    const ShareAxes axes = shareAxes(plot, points, expected, guess_);
 
     // Grid and labels of both axes.
-    drawValueGrid(painter, plot, axes.top, shareStep(axes, line), [this](double value) {
-        return plainNumber(value, model()) + QStringLiteral(" %");
-    });
+    drawValueGrid(
+        painter, plot, axes.top, shareStep(axes, line), frame.labelledValues,
+        [this](double value) { return plainNumber(value, model()) + QStringLiteral(" %"); });
     const double xStep =
         tickStep(axes, metrics.horizontalAdvance(countText(axes.xMax, model())), line);
+    std::vector<std::pair<double, QString>> across;
     for (int i = 0; i * xStep <= axes.xMax + 1e-9; ++i) {
         const double x = axes.xOf(i * xStep);
         painter.setPen(kChartGrid);
         painter.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
-        painter.setPen(kChartText);
-        painter.drawText(QRectF(x - 4 * line, plot.bottom() + line / 4.0, 8 * line, line),
-                         Qt::AlignHCenter | Qt::AlignTop, countText(i * xStep, model()));
+        across.emplace_back(x, countText(i * xStep, model()));
     }
-    painter.drawText(QRect(plot.left(), plot.bottom() + line + line / 4, plot.width(), line),
-                     Qt::AlignRight | Qt::AlignTop, QStringLiteral("брой тегления"));
+    drawAxisAcross(painter, plot, across, QStringLiteral("тегления"));
     painter.setPen(kChartText);
     painter.drawLine(plot.bottomLeft(), plot.bottomRight());
     painter.drawLine(plot.bottomLeft(), plot.topLeft());
@@ -113,6 +145,11 @@ void ShareChart::paintEvent(QPaintEvent* /*event*/) {
         painter.drawLine(QPointF(plot.left(), axes.yOf(*expected)),
                          QPointF(plot.right(), axes.yOf(*expected)));
     }
+    if (guess_) {
+        painter.setPen(QPen(kGuessColour, 3, Qt::DashLine));
+        painter.drawLine(QPointF(plot.left(), axes.yOf(*guess_)),
+                         QPointF(plot.right(), axes.yOf(*guess_)));
+    }
     if (!points.empty()) {
         // Only the path needs smooth edges; the band and the level line cost less without.
         painter.setRenderHint(QPainter::Antialiasing);
@@ -131,21 +168,30 @@ void ShareChart::paintEvent(QPaintEvent* /*event*/) {
     }
     painter.restore();
 
-    if (expected) {
-        const QString label =
-            QStringLiteral("очакван дял %1 %").arg(twoDecimals(*expected, model()));
-        if (const auto box = expectedLabelBox(plot, axes.yOf(*expected),
-                                              metrics.horizontalAdvance(label), line)) {
-            painter.fillRect(box->adjusted(-line / 4.0, 0, 0, 0), QColor(255, 255, 255, 210));
-            painter.setPen(kExpectedColour);
-            painter.drawText(*box, Qt::AlignRight | Qt::AlignVCenter, label);
+    // The labels stand at the left, where the measured path has long left the level lines,
+    // with no box behind them that could hide the path.
+    const auto drawLevelLabel = [&](double level, const QString& label, const QColor& colour,
+                                    double across) {
+        if (const auto box = levelLabelBox(plot, axes.yOf(level), metrics.horizontalAdvance(label),
+                                           line, across)) {
+            painter.setPen(colour);
+            painter.drawText(*box, Qt::AlignLeft | Qt::AlignVCenter, label);
         }
-    } else {
+    };
+    if (expected) {
+        drawLevelLabel(*expected,
+                       QStringLiteral("очакван дял %1 %").arg(twoDecimals(*expected, model())),
+                       kExpectedColour, 0);
+    } else if (expectedShown_) {
         drawPlaceholder(painter, plot,
                         QStringLiteral("Очакван дял: няма — с този брой елементи\n"
                                        "не може да се изтегли търсене."));
     }
-    if (ticks == 0 && expected) {
+    if (guess_) {
+        drawLevelLabel(*guess_, QStringLiteral("прогноза %1 %").arg(twoDecimals(*guess_, model())),
+                       kGuessColour, expected ? 0.5 : 0);
+    }
+    if (ticks == 0 && (expected || !expectedShown_)) {
         drawPlaceholder(painter, plot.adjusted(0, plot.height() / 3, 0, 0),
                         QStringLiteral("Още няма тегления: натиснете „Изведи“ или „Една стъпка“."));
     }

@@ -2,6 +2,7 @@
 // Copyright (C) 2026 The overselling authors
 #pragma once
 
+#include <optional>
 #include <vector>
 
 #include "core/model.hpp"
@@ -15,6 +16,7 @@ std::vector<core::RunStatistics::Point> shownSeries(const core::Model& model);
 
 // The running share of overloaded ticks against the tick number since the last reset, with
 // the expected share as a line and the 95 % band around it, read from the model when painted.
+// The expected share can be hidden until a class has guessed; the guess is a line of its own.
 class ShareChart final : public Picture {
     Q_OBJECT
 
@@ -22,11 +24,22 @@ class ShareChart final : public Picture {
     explicit ShareChart(const core::Model& model, QWidget* parent = nullptr);
 
     [[nodiscard]] QString description() const override;
+    [[nodiscard]] Frame frame() const override;
+
+    void setExpectedShown(bool shown);
+    void setGuess(std::optional<double> guess);
 
     [[nodiscard]] QSize sizeHint() const override { return {640, 300}; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+
+  private:
+    // The expected share where it is shown.
+    [[nodiscard]] std::optional<double> shownExpected() const;
+
+    bool expectedShown_ = true;
+    std::optional<double> guess_;
 };
 
 }  // namespace ui

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/measured_share.hpp"
+#include "ui/teaching_window/picture_frame.hpp"
 #include "ui/teaching_window/picture_painting.hpp"
 
 namespace ui {
@@ -22,10 +23,14 @@ double percentAt(const Point& point) {
 
 }  // namespace
 
-double shareAxisTop(std::span<const Point> points, std::optional<double> expected) {
+double shareAxisTop(std::span<const Point> points, std::optional<double> expected,
+                    std::optional<double> guess) {
     double top = 5;
     if (expected) {
         top = std::max({top, *expected * 1.6, *expected + 4});
+    }
+    if (guess) {
+        top = std::max({top, *guess * 1.2, *guess + 2});
     }
     const std::int64_t from =
         points.empty() ? 1 : std::max<std::int64_t>(1, points.back().tick / 20);
@@ -43,14 +48,14 @@ double ShareAxes::yOf(double percent) const {
 }
 
 ShareAxes shareAxes(const QRect& plot, std::span<const Point> points,
-                    std::optional<double> expected) {
+                    std::optional<double> expected, std::optional<double> guess) {
     const std::int64_t ticks = points.empty() ? 0 : points.back().tick;
     return {plot, static_cast<double>(std::max<std::int64_t>(ticks, 10)),
-            shareAxisTop(points, expected)};
+            shareAxisTop(points, expected, guess)};
 }
 
 double shareStep(const ShareAxes& axes, int line) {
-    return niceStep(axes.top, stepsFitting(axes.plot.height(), 2 * line, 5));
+    return valueStep(axes.top, axes.plot.height(), line);
 }
 
 double tickStep(const ShareAxes& axes, int tickLabelWidth, int line) {
@@ -156,13 +161,16 @@ QPolygonF simplified(const QPolygonF& path) {
     return result;
 }
 
-std::optional<QRectF> expectedLabelBox(const QRect& plot, double y, int labelWidth, int line) {
+std::optional<QRectF> levelLabelBox(const QRect& plot, double y, int labelWidth, int line,
+                                    double across) {
     const bool above = y - 1.3 * line >= plot.top();
     if (!above && !(y + 1.3 * line <= plot.bottom())) {
         return std::nullopt;
     }
-    return QRectF(plot.right() - labelWidth - line, above ? y - 1.3 * line : y + 0.3 * line,
-                  labelWidth + line / 2.0, line);
+    const double leftmost = plot.left() + line / 2.0;
+    const double rightmost = plot.right() - labelWidth - line;
+    return QRectF(leftmost + std::clamp(across, 0.0, 1.0) * std::max(rightmost - leftmost, 0.0),
+                  above ? y - 1.3 * line : y + 0.3 * line, labelWidth + line / 2.0, line);
 }
 
 }  // namespace ui

@@ -16,10 +16,11 @@
 
 namespace ui {
 
-// The top of the share axis: room for the expected share and its band, and for the measured
-// path once its first, wildest twentieth is behind it; never above 100 %.
+// The top of the share axis: room for the expected share and its band, for the class's guess
+// and its label, and for the measured path once its first, wildest twentieth is behind it;
+// never above 100 %.
 double shareAxisTop(std::span<const core::RunStatistics::Point> points,
-                    std::optional<double> expected);
+                    std::optional<double> expected, std::optional<double> guess = std::nullopt);
 
 // The plot and the ranges of its two axes: ticks from 0 to xMax across, percent from 0 to top
 // up.
@@ -34,7 +35,7 @@ struct ShareAxes {
 
 // The axes for the points shown: at least ten ticks across, and the share axis top.
 ShareAxes shareAxes(const QRect& plot, std::span<const core::RunStatistics::Point> points,
-                    std::optional<double> expected);
+                    std::optional<double> expected, std::optional<double> guess = std::nullopt);
 
 // The steps of the share grid and of the tick labels, for labels `line` high and the widest
 // tick label `tickLabelWidth` wide.
@@ -60,8 +61,10 @@ QPolygonF onePairPerColumn(const QPolygonF& points);
 // (Ramer-Douglas-Peucker): the stroke looks the same and costs a fraction.
 QPolygonF simplified(const QPolygonF& path);
 
-// Where the expected share's label goes for a level line at `y`: above the line where the plot
-// has room, else below it, else nowhere, the summary saying it.
-std::optional<QRectF> expectedLabelBox(const QRect& plot, double y, int labelWidth, int line);
+// Where the label of a level line at `y` goes: above the line where the plot has room, else
+// below it, else nowhere, the summary saying it; `across` from 0 (against the plot's left
+// edge) to 1 (against its right edge).
+std::optional<QRectF> levelLabelBox(const QRect& plot, double y, int labelWidth, int line,
+                                    double across);
 
 }  // namespace ui

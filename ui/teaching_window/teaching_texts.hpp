@@ -12,20 +12,46 @@
 
 namespace ui {
 
+// What the teacher has chosen to show beside the run: the expected share, or not yet, and the
+// class's guess.
+struct SummaryView {
+    bool expectedShown = true;
+    std::optional<double> guess;
+
+    friend bool operator==(const SummaryView&, const SummaryView&) = default;
+};
+
 // What the summary states; the text changes only when these do.
 struct SummaryNumbers {
     std::int64_t ticks;
     int overloads;
     std::optional<double> expected;
+    SummaryView view;
 
     friend bool operator==(const SummaryNumbers&, const SummaryNumbers&) = default;
 };
-SummaryNumbers summaryNumbers(const core::Model& model);
+SummaryNumbers summaryNumbers(const core::Model& model, const SummaryView& view = {});
 
 // "1 път", "2 пъти": how many times, with the Bulgarian plural.
 QString timesText(std::uint64_t count, const core::Model& model);
 
-// "Тегления: n; претоварвания: k; измерен дял: m %; очакван дял: e %".
-QString summaryText(const core::Model& model);
+// The case and the inputs the next draw reads, as one line: "Надпродажба: брой елементи 100,
+// надпродажба 10 %, таван 110". The boxes' texts stand as typed; the ceiling is the draw's.
+QString inputsText(const core::Model& model);
+
+// "Тегления: n; претоварвания: k; измерен дял: m %; очакван дял: e %", with "прогноза на
+// класа: g %" after the measured share where the class guessed, and the expected share
+// "скрит" while it is hidden.
+QString summaryText(const core::Model& model, const SummaryView& view = {});
+
+// The note "Как се тегли?" for the current inputs: how a demand is drawn, why the small
+// demands come up more often where the remainder wraps unevenly, and why that makes the
+// expected share differ from the demands above the capacity divided by all demands; in the
+// safety case, why nothing overloads. Without the expected share's value while it is hidden.
+QString drawExplanationText(const core::Model& model, bool expectedShown = true);
+
+// The class's guess as typed into its box: a percentage from 0 to 100 with either decimal
+// separator; none for an empty box or anything else.
+std::optional<double> guessFromText(const QString& text);
 
 }  // namespace ui

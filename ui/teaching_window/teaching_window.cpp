@@ -2,17 +2,21 @@
 // Copyright (C) 2026 The overselling authors
 #include "ui/teaching_window/teaching_window.hpp"
 
+#include <QAccessible>
 #include <QAction>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 #include <QStandardPaths>
@@ -24,10 +28,15 @@
 #include "core/expected_share.hpp"
 #include "core/measured_share.hpp"
 #include "core/tick.hpp"
+#include "ui/common/context_menu_keys.hpp"
 #include "ui/common/number_texts.hpp"
 #include "ui/main_window/main_form.hpp"
 #include "ui/teaching_window/demand_histogram.hpp"
+#include "ui/teaching_window/draw_explanation.hpp"
+#include "ui/teaching_window/flow_layout.hpp"
 #include "ui/teaching_window/frame_throttle.hpp"
+#include "ui/teaching_window/picture_area.hpp"
+#include "ui/teaching_window/run_data.hpp"
 #include "ui/teaching_window/share_chart.hpp"
 #include "ui/teaching_window/summary_line.hpp"
 #include "ui/teaching_window/teaching_texts.hpp"
@@ -48,22 +57,42 @@ constexpr Speed kSpeeds[] = {
     {"1000 в секунда", 1},
 };
 
+const char* const kTeachingActionName = "ChartAction";
+
 QPushButton* button(const QString& text, const char* name, const QString& description,
                     QWidget* parent) {
     auto* made = new QPushButton(text, parent);
     made->setObjectName(QLatin1String(name));
     made->setAccessibleDescription(description);
+    made->setToolTip(description);
     // Enter and keypad Enter press the focused button, as Space does.
     made->setAutoDefault(true);
     return made;
 }
 
-// Opens beside the form, moving the form aside where only that makes room; see
-// window_placement.hpp.
-void openBeside(QWidget& window, QWidget& form) {
+// A label and its box, kept together on one row of the controls.
+QWidget* labelled(const QString& text, QWidget* box, QWidget* parent) {
+    auto* pair = new QWidget(parent);
+    auto* layout = new QHBoxLayout(pair);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* label = new QLabel(text, pair);
+    label->setBuddy(box);
+    box->setParent(pair);
+    layout->addWidget(label);
+    layout->addWidget(box);
+    return pair;
+}
+
+// The window is short (a projector's doubled scale) below this many lines of its text: then
+// what a lesson needs less often leaves the window for its context menu.
+constexpr int kShortWindowLines = 30;
+
+// Opens beside the form, moving the form aside where only that makes room, or in presentation
+// mode where the screen is too small for both; see window_placement.hpp. True for the latter.
+bool openBeside(QWidget& window, QWidget& form) {
     const QScreen* screen = form.screen();
     if (screen == nullptr) {
-        return;
+        return false;
     }
     const Placement placement = placeBeside(screen->availableGeometry(), form.frameGeometry(),
                                             window.sizeHint(), window.minimumSizeHint());
@@ -72,6 +101,7 @@ void openBeside(QWidget& window, QWidget& form) {
     }
     window.resize(placement.window.size());
     window.move(placement.window.topLeft());
+    return placement.presenting;
 }
 
 }  // namespace
@@ -93,16 +123,30 @@ TeachingWindow::TeachingWindow(MainForm& form)
         "QPushButton { border: 2px solid palette(mid); border-radius: 3px; padding: 3px 10px;"
         " background-color: palette(button); outline: none; }"
         "QPushButton:pressed { background-color: palette(midlight); }"
-        "QPushButton:focus, QComboBox:focus { border: 2px dashed palette(window-text); }"
-        "QComboBox { border: 2px solid palette(mid); border-radius: 3px; padding: 2px 8px; }"));
+        "QPushButton:focus, QComboBox:focus, QLineEdit:focus"
+        " { border: 2px dashed palette(window-text); }"
+        "QComboBox, QLineEdit { border: 2px solid palette(mid); border-radius: 3px;"
+        " padding: 2px 6px; }"));
 
     auto* layout = new QVBoxLayout(this);
+    const int margin = fontMetrics().height() / 3;
+    layout->setContentsMargins(margin, margin, margin, margin);
+    layout->setSpacing(margin);
+    inputs_ = new QLabel(this);
+    inputs_->setObjectName(QStringLiteral("ChartInputs"));
+    inputs_->setAccessibleName(QStringLiteral("Случай и стойности"));
+    inputs_->setFocusPolicy(Qt::StrongFocus);
+    inputs_->setWordWrap(true);
+    inputs_->hide();
+    layout->addWidget(inputs_);
     layout->addWidget(createControls());
     layout->addWidget(createPicture(), 1);
-    layout->addWidget(createDataButtons());
-    // Tab runs down the window: time controls, summary, pictures, then the data buttons.
-    QWidget* const order[] = {speed_,      pause_,     step_,        summary_,
-                              shareChart_, histogram_, savePicture_, copyData_};
+    explanation_ = new DrawExplanation(form_.model(), this);
+    createActions();
+    // Tab runs down the window: the run, the guess, the summary, the pictures, the data.
+    QWidget* const order[] = {inputs_,   runButton_, clearButton_, speed_,       pause_,
+                              step_,     guess_,     explain_,     savePicture_, copyData_,
+                              saveData_, summary_,   shareChart_,  histogram_};
     for (std::size_t i = 1; i < std::size(order); ++i) {
         setTabOrder(order[i - 1], order[i]);
     }
@@ -115,6 +159,11 @@ TeachingWindow::TeachingWindow(MainForm& form)
     describe_ = new QTimer(this);
     describe_->setSingleShot(true);
     connect(describe_, &QTimer::timeout, this, &TeachingWindow::describePictures);
+    copied_ = new QTimer(this);
+    copied_->setSingleShot(true);
+    copied_->setInterval(2000);
+    connect(copied_, &QTimer::timeout, this,
+            [this] { copyData_->setText(QStringLiteral("Копирай данните")); });
     connect(&run_, &RunControl::changed, this, &TeachingWindow::runChanged);
     pacer_ = new TickPacer(run_, steadyMilliseconds, this);
     formThrottle_ = new FrameThrottle(form_);
@@ -132,53 +181,118 @@ void TeachingWindow::setSpeed(int tickMilliseconds) {
 }
 
 QWidget* TeachingWindow::createControls() {
-    auto* row = new QWidget(this);
-    auto* layout = new QHBoxLayout(row);
-    layout->setContentsMargins(0, 0, 0, 0);
-    pause_ = button(QStringLiteral("Пауза"), "Pause",
-                    QStringLiteral("Спира тегленията, без да нулира броячите. „Изведи“ в "
-                                   "главния прозорец или F5 продължава."),
-                    row);
-    pause_->setToolTip(
-        QStringLiteral("Спира тегленията, без да нулира броячите (F5; F5 отново "
-                       "продължава)"));
-    step_ = button(QStringLiteral("Една стъпка"), "Step",
-                   QStringLiteral("Докато тегленията са спрени: точно едно теглене (F6)."), row);
-    step_->setToolTip(QStringLiteral("Едно теглене, докато тегленията са спрени (F6)"));
-    speed_ = new QComboBox(row);
+    auto* bar = new QWidget(this);
+    auto* flow = new FlowLayout(bar);
+    flow->setSpacing(fontMetrics().height() / 3);
+
+    // The main window's own buttons, for presentation mode, where the main window is hidden.
+    runButton_ = button(QStringLiteral("Изведи"), "ChartRun",
+                        QStringLiteral("Започва или продължава тегленията, като „Изведи“ в "
+                                       "главния прозорец"),
+                        bar);
+    clearButton_ = button(QStringLiteral("Изчисти"), "ChartClear",
+                          QStringLiteral("Спира и започва отначало, като „Изчисти“ в главния "
+                                         "прозорец"),
+                          bar);
+    runButton_->hide();
+    clearButton_->hide();
+    connect(runButton_, &QPushButton::clicked, this, [this] {
+        if (form_.model().runEnabled) {
+            form_.Command1_Click(0);
+        }
+    });
+    connect(clearButton_, &QPushButton::clicked, this, [this] { form_.Command1_Click(1); });
+
+    speed_ = new QComboBox(bar);
     speed_->setObjectName(QStringLiteral("Speed"));
     speed_->setAccessibleName(QStringLiteral("Скорост"));
     speed_->setAccessibleDescription(QStringLiteral("Колко тегления в секунда прави симулацията"));
+    speed_->setToolTip(speed_->accessibleDescription());
     for (const Speed& speed : kSpeeds) {
         speed_->addItem(QString::fromUtf8(speed.text), speed.milliseconds);
     }
-    auto* speedLabel = new QLabel(QStringLiteral("Скорост:"), row);
-    speedLabel->setBuddy(speed_);
-    // Speed first: it is what a teacher changes on opening, and it has the focus then.
-    layout->addWidget(speedLabel);
-    layout->addWidget(speed_);
-    layout->addSpacing(fontMetrics().height());
-    layout->addWidget(pause_);
-    layout->addWidget(step_);
-    layout->addStretch(1);
+    pause_ = button(QStringLiteral("Пауза"), "Pause",
+                    QStringLiteral("Спира тегленията, без да нулира броячите (F5; F5 отново "
+                                   "продължава)"),
+                    bar);
+    step_ = button(QStringLiteral("Една стъпка"), "Step",
+                   QStringLiteral("Едно теглене, докато тегленията са спрени (F6)"), bar);
+
+    guess_ = new QLineEdit(bar);
+    guess_->setObjectName(QStringLiteral("ClassGuess"));
+    guess_->setAccessibleName(QStringLiteral("Прогноза на класа, %"));
+    guess_->setAccessibleDescription(
+        QStringLiteral("Какъв дял от тегленията според класа ще претоварят системата, от 0 до "
+                       "100; рисува се като линия в графиката на дела"));
+    guess_->setToolTip(guess_->accessibleDescription());
+    guess_->setMaxLength(8);
+    guess_->setFixedWidth(fontMetrics().horizontalAdvance(QStringLiteral("00,00")) +
+                          fontMetrics().height());
+    explain_ = button(QStringLiteral("Как се тегли?"), "DrawExplanationButton",
+                      QStringLiteral("Защо очакваният дял не е просто броят на търсенията над "
+                                     "капацитета, разделен на броя на всички търсения"),
+                      bar);
+
+    savePicture_ =
+        button(QStringLiteral("Запази като PNG…"), "SavePicture",
+               QStringLiteral("Записва двете графики и обобщението като изображение"), bar);
+    copyData_ = button(QStringLiteral("Копирай данните"), "CopyData",
+                       QStringLiteral("Копира тегленията и търсенията като таблица с табулации, "
+                                      "за електронна таблица"),
+                       bar);
+    // "Копирано" takes the button's place for a moment; the button keeps its width.
+    copyData_->setMinimumWidth(copyData_->sizeHint().width());
+    saveData_ = button(QStringLiteral("Запази данните…"), "SaveData",
+                       QStringLiteral("Записва тегленията и търсенията във файл CSV за "
+                                      "електронна таблица"),
+                       bar);
+
+    for (QWidget* control : {static_cast<QWidget*>(runButton_), static_cast<QWidget*>(clearButton_),
+                             labelled(QStringLiteral("Скорост:"), speed_, bar),
+                             static_cast<QWidget*>(pause_), static_cast<QWidget*>(step_),
+                             labelled(QStringLiteral("Прогноза на класа, %"), guess_, bar),
+                             static_cast<QWidget*>(explain_), static_cast<QWidget*>(savePicture_),
+                             static_cast<QWidget*>(copyData_), static_cast<QWidget*>(saveData_)}) {
+        flow->addWidget(control);
+    }
 
     connect(pause_, &QPushButton::clicked, this, [this] {
         run_.pause();
         step_->setFocus();
     });
     connect(step_, &QPushButton::clicked, this, [this] { run_.tickNow(); });
+    connect(speed_, &QComboBox::currentIndexChanged, this,
+            [this] { setSpeed(speed_->currentData().toInt()); });
+    connect(guess_, &QLineEdit::textChanged, this, [this](const QString& text) {
+        view_.guess = guessFromText(text);
+        shareChart_->setGuess(view_.guess);
+        showSummary();
+    });
+    connect(explain_, &QPushButton::clicked, this, [this] {
+        explanation_->refresh(view_.expectedShown);
+        explanation_->show();
+        explanation_->raise();
+        explanation_->activateWindow();
+    });
+    connect(savePicture_, &QPushButton::clicked, this, &TeachingWindow::askAndSavePicture);
+    connect(copyData_, &QPushButton::clicked, this, &TeachingWindow::copyData);
+    connect(saveData_, &QPushButton::clicked, this, &TeachingWindow::askAndSaveData);
+    return bar;
+}
 
-    // The same from anywhere in the window, with keys that mean the same on every keyboard
-    // layout; a key never moves the focus.
-    const auto windowKey = [this](const QString& text, const char* name, Qt::Key key) {
+void TeachingWindow::createActions() {
+    // Keys that work from anywhere in the window and mean the same on every keyboard layout; a
+    // key never moves the focus. Each is in the context menu too.
+    const auto windowAction = [this](const QString& text, const char* name, QKeySequence key) {
         auto* action = new QAction(text, this);
         action->setObjectName(QLatin1String(name));
-        action->setShortcut(QKeySequence(key));
+        action->setShortcut(key);
         action->setShortcutContext(Qt::WindowShortcut);
         addAction(action);
         return action;
     };
-    connect(windowKey(QStringLiteral("Пауза или продължаване"), "PauseOrResume", Qt::Key_F5),
+    connect(windowAction(QStringLiteral("Пауза или продължаване"), "PauseOrResume",
+                         QKeySequence(Qt::Key_F5)),
             &QAction::triggered, this, [this] {
                 if (run_.isRunning()) {
                     run_.pause();
@@ -186,69 +300,161 @@ QWidget* TeachingWindow::createControls() {
                     run_.resume();
                 }
             });
-    connect(windowKey(QStringLiteral("Една стъпка"), "StepKey", Qt::Key_F6), &QAction::triggered,
-            this, [this] {
+    connect(windowAction(QStringLiteral("Една стъпка"), "StepKey", QKeySequence(Qt::Key_F6)),
+            &QAction::triggered, this, [this] {
                 if (!run_.isRunning()) {
                     run_.tickNow();
                 }
             });
-    connect(speed_, &QComboBox::currentIndexChanged, this,
-            [this] { setSpeed(speed_->currentData().toInt()); });
-    return row;
-}
+    hideExpected_ = windowAction(QStringLiteral("Скрий очаквания дял"), "HideExpected",
+                                 QKeySequence(Qt::Key_F7));
+    hideExpected_->setCheckable(true);
+    connect(hideExpected_, &QAction::toggled, this,
+            [this](bool hidden) { setExpectedShown(!hidden); });
+    presentation_ = windowAction(QStringLiteral("Представяне на цял екран"), "Presentation",
+                                 QKeySequence(Qt::Key_F11));
+    presentation_->setCheckable(true);
+    connect(presentation_, &QAction::toggled, this, &TeachingWindow::setPresenting);
 
-QWidget* TeachingWindow::createDataButtons() {
-    auto* row = new QWidget(this);
-    auto* layout = new QHBoxLayout(row);
-    layout->setContentsMargins(0, 0, 0, 0);
-    savePicture_ =
-        button(QStringLiteral("Запази като PNG…"), "SavePicture",
-               QStringLiteral("Записва двете графики и обобщението като изображение"), row);
-    copyData_ = button(QStringLiteral("Копирай данните"), "CopyData",
-                       QStringLiteral("Копира тегленията и търсенията като таблица с табулации, "
-                                      "за електронна таблица"),
-                       row);
-    layout->addStretch(1);
-    layout->addWidget(savePicture_);
-    layout->addWidget(copyData_);
-    connect(savePicture_, &QPushButton::clicked, this, &TeachingWindow::askAndSavePicture);
-    connect(copyData_, &QPushButton::clicked, this, &TeachingWindow::copyData);
-    return row;
+    auto* separator = new QAction(this);
+    separator->setSeparator(true);
+    addAction(separator);
+    const auto menuItem = [this](QPushButton* button) {
+        auto* action = new QAction(button->text(), this);
+        connect(action, &QAction::triggered, button, &QPushButton::click);
+        addAction(action);
+    };
+    for (QPushButton* control : {explain_, savePicture_, copyData_, saveData_}) {
+        menuItem(control);
+    }
+    // The main window's own items (the About box), all but the one that opens this window.
+    auto* formSeparator = new QAction(this);
+    formSeparator->setSeparator(true);
+    addAction(formSeparator);
+    for (QAction* action : form_.actions()) {
+        if (action->objectName() != QLatin1String(kTeachingActionName)) {
+            addAction(action);
+        }
+    }
+    auto* close = new QAction(QStringLiteral("Затвори"), this);
+    close->setShortcut(QKeySequence(Qt::Key_Escape));
+    // Escape itself is handled by keyPressEvent, which lets an open list take it first.
+    close->setShortcutContext(Qt::WidgetShortcut);
+    connect(close, &QAction::triggered, this, &QWidget::close);
+    addAction(close);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+    installContextMenuKeys(*this);
 }
 
 QWidget* TeachingWindow::createPicture() {
     picture_ = new QWidget(this);
     auto* layout = new QVBoxLayout(picture_);
     layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(fontMetrics().height() / 3);
     summary_ = new SummaryLine(picture_);
     summary_->setObjectName(QStringLiteral("ChartSummary"));
-    QFont bold = font();
-    bold.setPointSizeF(font().pointSizeF() * 1.25);
-    bold.setBold(true);
-    summary_->setFont(bold);
     shareChart_ = new ShareChart(form_.model(), picture_);
     histogram_ = new DemandHistogram(form_.model(), picture_);
+    // A little smaller than the controls' text: still large from the back row, and it leaves
+    // the plots their room on a projector's doubled scale.
+    QFont pictureFont = font();
+    pictureFont.setPointSizeF(font().pointSizeF() * 0.85);
+    shareChart_->setFont(pictureFont);
+    histogram_->setFont(pictureFont);
+    pictures_ = new PictureArea(shareChart_, histogram_, picture_);
     layout->addWidget(new SummaryHolder(summary_, picture_));
-    layout->addWidget(shareChart_, 5);
-    layout->addWidget(histogram_, 4);
+    layout->addWidget(pictures_, 1);
     return picture_;
+}
+
+void TeachingWindow::setExpectedShown(bool shown) {
+    view_.expectedShown = shown;
+    shareChart_->setExpectedShown(shown);
+    form_.setExpectedShareShown(shown);
+    explanation_->refresh(shown);
+    showSummary();
+    describePictures();
+}
+
+void TeachingWindow::setPresenting(bool presenting) {
+    if (presenting == isFullScreen()) {
+        fitControls();
+        return;
+    }
+    if (presenting) {
+        statesBeforePresenting_ = windowState();
+        setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowFullScreen);
+    } else {
+        setWindowState(statesBeforePresenting_ & ~Qt::WindowFullScreen);
+    }
+    show();
+    fitControls();
+}
+
+void TeachingWindow::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange) {
+        // The window manager may leave full screen on its own; the mode follows it.
+        const QSignalBlocker quiet(presentation_);
+        presentation_->setChecked(isFullScreen());
+        fitControls();
+    }
+}
+
+void TeachingWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    fitControls();
+}
+
+void TeachingWindow::fitControls() {
+    const bool presenting = isFullScreen();
+    const bool tall = height() >= kShortWindowLines * fontMetrics().height();
+    inputs_->setVisible(presenting);
+    runButton_->setVisible(presenting);
+    clearButton_->setVisible(presenting);
+    for (QPushButton* data : {savePicture_, copyData_, saveData_}) {
+        data->setVisible(tall && !presenting);
+    }
+    explain_->setVisible(!presenting);
+    // A short window keeps the summary at the text's size, so the pictures keep their room.
+    QFont summaryFont = font();
+    summaryFont.setPointSizeF(font().pointSizeF() * (tall ? 1.25 : 1.0));
+    summaryFont.setBold(true);
+    if (summary_->font() != summaryFont) {
+        summary_->setFont(summaryFont);
+    }
 }
 
 void TeachingWindow::runChanged() {
     if (!isVisible()) {
         return;
     }
-    // The summary follows every change at once; the pictures wait for the next frame. The form
-    // says it changed several times within a tick; the text is made when the numbers differ.
-    const SummaryNumbers numbers = summaryNumbers(form_.model());
-    if (numbers != summaryShown_) {
-        summary_->setText(summaryText(form_.model()));
-        summaryShown_ = numbers;
-    }
-    pause_->setEnabled(run_.isRunning());
-    step_->setEnabled(!run_.isRunning());
+    showSummary();
+    const bool running = run_.isRunning();
+    pause_->setEnabled(running);
+    step_->setEnabled(!running);
+    runButton_->setEnabled(form_.model().runEnabled && !running);
+    runButton_->setText(form_.model().TickCount.value_or(0) > 0 ? QStringLiteral("Продължи")
+                                                                : QStringLiteral("Изведи"));
     if (!frame_->isActive()) {
         frame_->start();
+    }
+}
+
+void TeachingWindow::showSummary() {
+    // The summary follows every change at once; the pictures wait for the next frame. The form
+    // says it changed several times within a tick; the text is made when the numbers differ.
+    const SummaryNumbers numbers = summaryNumbers(form_.model(), view_);
+    if (numbers != summaryShown_) {
+        summary_->setText(summaryText(form_.model(), view_));
+        summaryShown_ = numbers;
+        const QString inputs = inputsText(form_.model());
+        if (inputs_->text() != inputs) {
+            inputs_->setText(inputs);
+            if (explanation_->isVisible()) {
+                explanation_->refresh(view_.expectedShown);
+            }
+        }
     }
 }
 
@@ -290,72 +496,129 @@ void TeachingWindow::showEvent(QShowEvent* event) {
 }
 
 void TeachingWindow::keyPressEvent(QKeyEvent* event) {
-    // Escape closes the window, as it closes a dialog; the run goes on in the main window. A
-    // control that uses Escape itself, such as an open list, takes it first.
+    // Escape leaves presentation mode, else closes the window, as it closes a dialog; the run
+    // goes on in the main window. A control that uses Escape itself, such as an open list,
+    // takes it first.
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        close();
+        if (isFullScreen()) {
+            presentation_->setChecked(false);
+        } else {
+            close();
+        }
         return;
     }
     QWidget::keyPressEvent(event);
 }
 
 void TeachingWindow::closeEvent(QCloseEvent* event) {
-    // Nothing is kept: the next opening starts at the designed speed, as the run goes on now.
+    // Nothing is kept: the next opening starts at the designed speed, as the run goes on now,
+    // and shows the expected share again.
     speed_->setCurrentIndex(0);
     setSpeed(core::kTickMilliseconds);
+    hideExpected_->setChecked(false);
+    presentation_->setChecked(false);
+    explanation_->hide();
     frame_->stop();
     event->accept();
 }
 
+QImage TeachingWindow::pictureImage() const {
+    const QString caption =
+        QStringLiteral("%1; тегления: %2")
+            .arg(
+                inputsText(form_.model()),
+                countText(static_cast<double>(form_.model().TickCount.value_or(0)), form_.model()));
+    const QFontMetrics metrics(font());
+    const int line = metrics.height();
+    const QRect captionRect = metrics.boundingRect(
+        QRect(line / 2, line / 4, picture_->width() - line, 10 * line), Qt::TextWordWrap, caption);
+    const int top = captionRect.bottom() + line / 2;
+    // Twice the screen's density, so that a slide or a printout stays sharp.
+    const qreal ratio = 2 * devicePixelRatioF();
+    QImage image(QSize(picture_->width(), top + picture_->height()) * ratio,
+                 QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
+    image.fill(palette().color(QPalette::Window));
+    QPainter painter(&image);
+    painter.setFont(font());
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.drawText(QRect(line / 2, line / 4, picture_->width() - line, 10 * line),
+                     Qt::TextWordWrap, caption);
+    picture_->render(&painter, QPoint(0, top));
+    return image;
+}
+
 bool TeachingWindow::savePicture(const QString& path) const {
-    return picture_->grab().save(path, "PNG");
+    return pictureImage().save(path, "PNG");
 }
 
 QString TeachingWindow::dataText() const {
-    const core::Model& model = form_.model();
-    const auto expected = core::expectedSharePercent(model);
-    const QString expectedText = expected ? plainNumber(*expected, model) : QString();
-    QString text = QStringLiteral("Теглене\tПретоварвания\tИзмерен дял, %\tОчакван дял, %\n");
-    for (const auto& point : shownSeries(model)) {
-        const double share = core::measuredSharePercent(point.overloads, point.tick).value_or(0);
-        text += QStringLiteral("%1\t%2\t%3\t%4\n")
-                    .arg(point.tick)
-                    .arg(point.overloads)
-                    .arg(plainNumber(share, model), expectedText);
-    }
-    text += QStringLiteral("\nТърсене\tБрой тегления\n");
-    const auto counts = model.statistics.demandCounts();
-    for (std::size_t demand = 0; demand < counts.size(); ++demand) {
-        text += QStringLiteral("%1\t%2\n").arg(demand).arg(counts[demand]);
-    }
-    return text;
+    return runData(form_.model(), DataFormat::Clipboard);
 }
 
-void TeachingWindow::copyData() const {
-    QGuiApplication::clipboard()->setText(dataText());
+bool TeachingWindow::saveData(const QString& path) const {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        return false;
+    }
+    const QByteArray bytes = runData(form_.model(), DataFormat::Csv).toUtf8();
+    return file.write(bytes) == bytes.size() && file.flush();
 }
+
+void TeachingWindow::copyData() {
+    QGuiApplication::clipboard()->setText(dataText());
+    copyData_->setText(QStringLiteral("Копирано"));
+    copied_->start();
+    // Heard as well as seen: an assistive tool announces the button's new name.
+    QAccessibleEvent changed(copyData_, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&changed);
+}
+
+namespace {
+
+// Asks where to save, starting in `folder` with `name`, and adds the extension where the
+// user left it out; empty when the user cancelled.
+QString askSavePath(QWidget* parent, const QString& title, QStandardPaths::StandardLocation folder,
+                    const QString& name, const QString& filter, const QString& extension) {
+    const QString start = QDir(QStandardPaths::writableLocation(folder)).filePath(name);
+    QString path = QFileDialog::getSaveFileName(parent, title, start, filter);
+    if (!path.isEmpty() && !path.endsWith(extension, Qt::CaseInsensitive)) {
+        path += extension;
+    }
+    return path;
+}
+
+void warnNotWritten(QWidget* parent, const QString& title, const QString& path) {
+    QMessageBox::warning(
+        parent, title,
+        QStringLiteral("Файлът „%1“ не можа да бъде записан.").arg(QDir::toNativeSeparators(path)));
+}
+
+}  // namespace
 
 void TeachingWindow::askAndSavePicture() {
-    const QString start = QDir(QStandardPaths::writableLocation(QStandardPaths::PicturesLocation))
-                              .filePath(QStringLiteral("графика.png"));
-    QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Запази като PNG"), start,
-                                                QStringLiteral("Изображение PNG (*.png)"));
-    if (path.isEmpty()) {
-        return;
+    const QString title = QStringLiteral("Запази като PNG");
+    const QString path =
+        askSavePath(this, title, QStandardPaths::PicturesLocation, QStringLiteral("графика.png"),
+                    QStringLiteral("Изображение PNG (*.png)"), QStringLiteral(".png"));
+    if (!path.isEmpty() && !savePicture(path)) {
+        warnNotWritten(this, title, path);
     }
-    if (!path.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive)) {
-        path += QStringLiteral(".png");
-    }
-    if (!savePicture(path)) {
-        QMessageBox::warning(this, QStringLiteral("Запази като PNG"),
-                             QStringLiteral("Файлът „%1“ не можа да бъде записан.")
-                                 .arg(QDir::toNativeSeparators(path)));
+}
+
+void TeachingWindow::askAndSaveData() {
+    const QString title = QStringLiteral("Запази данните");
+    const QString path =
+        askSavePath(this, title, QStandardPaths::DocumentsLocation, QStringLiteral("тегления.csv"),
+                    QStringLiteral("Таблица CSV (*.csv)"), QStringLiteral(".csv"));
+    if (!path.isEmpty() && !saveData(path)) {
+        warnNotWritten(this, title, path);
     }
 }
 
 QAction* makeTeachingWindowAction(MainForm& form) {
     auto* action = new QAction(QStringLiteral("Графика…"), &form);
-    action->setObjectName(QStringLiteral("ChartAction"));
+    action->setObjectName(QLatin1String(kTeachingActionName));
     action->setShortcut(QKeySequence(Qt::Key_F2));
     QObject::connect(action, &QAction::triggered, &form, [&form] { openTeachingWindow(form); });
     return action;
@@ -365,7 +628,9 @@ TeachingWindow* openTeachingWindow(MainForm& form) {
     auto* window = form.findChild<TeachingWindow*>(QString(), Qt::FindDirectChildrenOnly);
     if (window == nullptr) {
         window = new TeachingWindow(form);
-        openBeside(*window, form);
+        if (openBeside(*window, form)) {
+            window->setPresenting(true);
+        }
     }
     window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
     window->show();

@@ -20,7 +20,7 @@ Placement placeBeside(const QRect& available, const QRect& formFrame, const QSiz
     };
     for (const QPoint& corner : candidates) {
         if (available.contains(QRect(corner, size))) {
-            return {QRect(corner, size), std::nullopt};
+            return {QRect(corner, size), std::nullopt, false};
         }
     }
 
@@ -32,7 +32,7 @@ Placement placeBeside(const QRect& available, const QRect& formFrame, const QSiz
         const QPoint formTopLeft(available.left(), formTop);
         const QRect window(available.left() + formFrame.width() + kWindowGap, available.top(),
                            std::min(besideWidth, wanted.width()), highest);
-        return {window, formTopLeft};
+        return {window, formTopLeft, false};
     }
 
     const QPoint formCentre = formFrame.center();
@@ -41,7 +41,7 @@ Placement placeBeside(const QRect& available, const QRect& formFrame, const QSiz
                                                 : available.left(),
         formCentre.y() < available.center().y() ? available.bottom() + 1 - size.height()
                                                 : available.top());
-    return {QRect(corner, size), std::nullopt};
+    return {QRect(corner, size), std::nullopt, true};
 }
 
 }  // namespace ui

@@ -14,6 +14,9 @@ struct Placement {
     QRect window;
     // Set when the main window moves so that the two stand side by side.
     std::optional<QPoint> formTopLeft;
+    // On a screen too small for both, the window opens in presentation mode, which has the
+    // main window's buttons and the inputs itself; `window` is where it goes when it leaves.
+    bool presenting = false;
 
     friend bool operator==(const Placement&, const Placement&) = default;
 };
@@ -23,8 +26,9 @@ inline constexpr int kWindowGap = 8;
 // Never over the main window's inputs and buttons where the screen allows it: beside, before,
 // below or above the main window at the size it wants (at most nine tenths of the screen);
 // else narrower, beside the main window moved to the screen's left edge, down to its minimum
-// width; else, on a screen too small for both, in the corner farthest from the main window,
-// so that as much of both shows as the screen allows.
+// width; else, on a screen too small for both, in presentation mode, and in the corner
+// farthest from the main window on leaving it, so that as much of both shows as the screen
+// allows.
 Placement placeBeside(const QRect& available, const QRect& formFrame, const QSize& wanted,
                       const QSize& minimum);
 

@@ -255,7 +255,7 @@ class PictureGeometryTest : public QObject {
         QCOMPARE(ui::simplified(path), simple);
     }
 
-    void expectedLabelBoxBesideTheLine_data() {
+    void levelLabelBoxBesideTheLine_data() {
         QTest::addColumn<QRect>("plot");
         QTest::addColumn<double>("y");
         QTest::addColumn<bool>("shown");
@@ -269,12 +269,12 @@ class PictureGeometryTest : public QObject {
             << QRect(0, 0, 200, 100) << 10.0 << true << QRectF(139, 13, 55, 10);
         QTest::newRow("nowhere in a low plot") << QRect(0, 0, 200, 20) << 10.0 << false << QRectF();
     }
-    void expectedLabelBoxBesideTheLine() {
+    void levelLabelBoxBesideTheLine() {
         QFETCH(QRect, plot);
         QFETCH(double, y);
         QFETCH(bool, shown);
         QFETCH(QRectF, box);
-        const auto placed = ui::expectedLabelBox(plot, y, 50, 10);
+        const auto placed = ui::levelLabelBox(plot, y, 50, 10, 1.0);
         QCOMPARE(placed.has_value(), shown);
         QCOMPARE(placed.value_or(QRectF()), box);
     }
@@ -322,7 +322,7 @@ class PictureGeometryTest : public QObject {
         QTest::addColumn<int>("steps");
         QTest::addColumn<double>("step");
         QTest::addColumn<double>("top");
-        QTest::newRow("nothing drawn still spans a step") << quint64{0} << 4 << 1.0 << 1.0;
+        QTest::newRow("nothing drawn still spans three steps") << quint64{0} << 4 << 1.0 << 3.0;
         QTest::newRow("small counts by ones") << quint64{3} << 4 << 1.0 << 3.0;
         QTest::newRow("no steps of a part of one") << quint64{5} << 10 << 1.0 << 5.0;
         QTest::newRow("top up to a whole step") << quint64{33} << 4 << 10.0 << 40.0;

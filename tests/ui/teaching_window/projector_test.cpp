@@ -1,0 +1,95 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The overselling authors
+// The teaching window on a 1024 x 768 projector at the scale CTest sets (1, 1.5 or 2):
+// maximised and in presentation mode, each picture's plot is at least a quarter of the
+// screen's height with at least three labelled steps above zero, both pictures are on screen,
+// and no control is cut off.
+
+#include <QPushButton>
+#include <QScreen>
+#include <QtTest>
+#include <memory>
+
+#include "form_driver.hpp"
+#include "scripted_random.hpp"
+#include "ui/application/window_actions.hpp"
+#include "ui/teaching_window/picture.hpp"
+#include "ui/teaching_window/teaching_window.hpp"
+
+using testing_support::drawOf;
+using testing_support::ScriptedRandom;
+
+class ProjectorTest : public QObject, protected testing_support::FormDriver {
+    Q_OBJECT
+
+  private:
+    [[nodiscard]] ui::TeachingWindow* chart() const {
+        return form_->findChild<ui::TeachingWindow*>(QStringLiteral("ChartWindow"));
+    }
+
+    // Every picture's plot and labels, and every shown control, as the window stands now.
+    void checkEverythingFits(const char* state) {
+        QTest::qWait(0);
+        ui::TeachingWindow* window = chart();
+        const QRect screen = window->screen()->geometry();
+        const QRect inside = window->rect();
+        for (const char* name : {"ShareChart", "DemandHistogram"}) {
+            const auto* picture = window->findChild<ui::Picture*>(QLatin1String(name));
+            const ui::Picture::Frame frame = picture->frame();
+            const QString where = QStringLiteral("%1, %2, plot %3 high, %4 labels")
+                                      .arg(QLatin1String(state), QLatin1String(name))
+                                      .arg(frame.plot.height())
+                                      .arg(frame.labelledValues.size());
+            QVERIFY2(frame.plot.height() >= screen.height() / 4, qPrintable(where));
+            QVERIFY2(frame.labelledValues.size() >= 4, qPrintable(where));
+            const QRect onWindow(picture->mapTo(window, QPoint(0, 0)), picture->size());
+            QVERIFY2(inside.contains(onWindow), qPrintable(where));
+        }
+        for (QWidget* control : window->findChildren<QWidget*>()) {
+            if (!control->isVisibleTo(window) || control->isWindow() ||
+                control->parentWidget() == nullptr) {
+                continue;
+            }
+            const QRect onWindow(control->mapTo(window, QPoint(0, 0)), control->size());
+            QVERIFY2(inside.contains(onWindow),
+                     qPrintable(QLatin1String(state) + QLatin1Char(' ') + control->objectName()));
+            if (auto* button = qobject_cast<QPushButton*>(control)) {
+                // A button no narrower than its text needs shows all of it.
+                QVERIFY2(button->width() >= button->sizeHint().width(), qPrintable(button->text()));
+            }
+        }
+    }
+
+  private slots:
+    void cleanup() { form_.reset(); }
+
+    void picturesStayReadableMaximisedAndPresenting() {
+        form_ = std::make_unique<ui::MainForm>(std::make_unique<ScriptedRandom>(
+            std::vector<float>{drawOf(3), drawOf(105), drawOf(50), drawOf(101)}));
+        ui::installWindowActions(*form_);
+        form_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
+        type("Text2(0)", QStringLiteral("10"));
+        click("Command1(0)");
+        for (int i = 0; i < 4; ++i) {
+            QVERIFY(emitTimeout());
+        }
+        QTest::keyClick(form_.get(), Qt::Key_F2);
+        QVERIFY(chart() != nullptr);
+        QVERIFY(QTest::qWaitForWindowExposed(chart()));
+
+        chart()->setPresenting(true);
+        QTRY_VERIFY(chart()->isFullScreen());
+        QTRY_COMPARE(chart()->size(), chart()->screen()->geometry().size());
+        checkEverythingFits("presenting");
+
+        chart()->setPresenting(false);
+        chart()->showMaximized();
+        QTRY_VERIFY(chart()->isMaximized());
+        QTRY_COMPARE(chart()->size(), chart()->screen()->availableGeometry().size());
+        checkEverythingFits("maximised");
+    }
+};
+
+QTEST_MAIN(ProjectorTest)
+#include "projector_test.moc"
