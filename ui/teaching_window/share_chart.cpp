@@ -130,20 +130,42 @@ void ShareChart::paintEvent(QPaintEvent* /*event*/) {
 
     painter.save();
     painter.setClipRect(plot.adjusted(0, -1, 1, 1));
-    if (expected && ticks > 0) {
+    // Each stretch of unchanged inputs against its own expected share and band, counted from
+    // its start; before the first tick, the current inputs' level alone.
+    const std::vector<ShareStretch> stretches =
+        shareStretches(model().statistics.stretches(), ticks);
+    const auto stretchRight = [&](std::size_t i) {
+        return i + 1 < stretches.size() ? axes.xOf(static_cast<double>(stretches[i].lastTick))
+                                        : static_cast<double>(plot.right());
+    };
+    for (std::size_t i = 0; expectedShown_ && i < stretches.size(); ++i) {
+        const ShareStretch& stretch = stretches[i];
+        if (!stretch.expected) {
+            continue;
+        }
         // The band, upper edge out and lower edge back.
-        const BandOutline outline = bandOutline(axes, *expected);
+        const BandOutline outline = bandOutline(axes, *stretch.expected, stretch);
         QPolygonF band = outline.upper;
         std::for_each(outline.lower.rbegin(), outline.lower.rend(),
                       [&band](const QPointF& p) { band << p; });
         painter.setPen(Qt::NoPen);
         painter.setBrush(kBandColour);
         painter.drawPolygon(band);
+        painter.setPen(QPen(kExpectedColour, 3));
+        const double left = i == 0 ? plot.left() : axes.xOf(static_cast<double>(stretch.firstTick));
+        painter.drawLine(QPointF(left, axes.yOf(*stretch.expected)),
+                         QPointF(stretchRight(i), axes.yOf(*stretch.expected)));
     }
-    if (expected) {
+    if (expected && stretches.empty()) {
         painter.setPen(QPen(kExpectedColour, 3));
         painter.drawLine(QPointF(plot.left(), axes.yOf(*expected)),
                          QPointF(plot.right(), axes.yOf(*expected)));
+    }
+    // Where the inputs changed, a mark across the plot.
+    for (std::size_t i = 1; i < stretches.size(); ++i) {
+        const double x = axes.xOf(static_cast<double>(stretches[i].firstTick));
+        painter.setPen(QPen(kChartText, 2, Qt::DotLine));
+        painter.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
     }
     if (guess_) {
         painter.setPen(QPen(kGuessColour, 3, Qt::DashLine));
@@ -156,13 +178,16 @@ void ShareChart::paintEvent(QPaintEvent* /*event*/) {
         // A thick smooth stroke costs milliseconds for a wandering path; a one-pixel smooth
         // line is fast. Stamping it over a square of device pixels draws the same two-pixel
         // line, on a projector's doubled scale too, for a tenth of the time.
-        const QPolygonF simple = simplified(onePairPerColumn(measuredPath(axes, points)));
         painter.setPen(QPen(kMeasuredColour, 0));
         const double pixel = 1 / devicePixelRatioF();
         const int stamps = std::max(2, static_cast<int>(std::lround(2 * devicePixelRatioF())));
-        for (int dx = 0; dx < stamps; ++dx) {
-            for (int dy = 0; dy < stamps; ++dy) {
-                painter.drawPolyline(simple.translated(dx * pixel, dy * pixel));
+        for (const ShareStretch& stretch : stretches) {
+            const QPolygonF simple =
+                simplified(onePairPerColumn(measuredPath(axes, points, stretch)));
+            for (int dx = 0; dx < stamps; ++dx) {
+                for (int dy = 0; dy < stamps; ++dy) {
+                    painter.drawPolyline(simple.translated(dx * pixel, dy * pixel));
+                }
             }
         }
     }
@@ -178,10 +203,16 @@ void ShareChart::paintEvent(QPaintEvent* /*event*/) {
             painter.drawText(*box, Qt::AlignLeft | Qt::AlignVCenter, label);
         }
     };
+    // After a change, the label stands where the current inputs' stretch begins.
+    const double labelAcross =
+        stretches.size() > 1
+            ? (axes.xOf(static_cast<double>(stretches.back().firstTick)) - plot.left()) /
+                  std::max(plot.width(), 1)
+            : 0.0;
     if (expected) {
         drawLevelLabel(*expected,
                        QStringLiteral("очакван дял %1 %").arg(twoDecimals(*expected, model())),
-                       kExpectedColour, 0);
+                       kExpectedColour, labelAcross);
     } else if (expectedShown_) {
         drawPlaceholder(painter, plot,
                         QStringLiteral("Очакван дял: няма — с този брой елементи\n"

@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/expected_share.hpp"
 #include "core/measured_share.hpp"
 #include "ui/teaching_window/picture_frame.hpp"
 #include "ui/teaching_window/picture_painting.hpp"
@@ -63,16 +64,44 @@ double tickStep(const ShareAxes& axes, int tickLabelWidth, int line) {
         1.0, niceStep(axes.xMax, stepsFitting(axes.plot.width(), tickLabelWidth + 2 * line, 6)));
 }
 
-BandOutline bandOutline(const ShareAxes& axes, double expected) {
+std::vector<ShareStretch> shareStretches(std::span<const core::RunStatistics::Stretch> stretches,
+                                         std::int64_t lastTick) {
+    std::vector<ShareStretch> shown;
+    if (lastTick <= 0) {
+        return shown;
+    }
+    shown.reserve(stretches.size() + 1);
+    if (stretches.empty() || stretches.front().firstTick > 1) {
+        const std::int64_t last = stretches.empty() ? lastTick : stretches.front().firstTick - 1;
+        shown.push_back({1, last, 0, std::nullopt});
+    }
+    for (std::size_t i = 0; i < stretches.size(); ++i) {
+        const auto& stretch = stretches[i];
+        const std::int64_t last =
+            i + 1 < stretches.size() ? stretches[i + 1].firstTick - 1 : lastTick;
+        shown.push_back(
+            {stretch.firstTick, last, stretch.overloadsBefore,
+             core::expectedSharePercent(stretch.inputs.capacity, stretch.inputs.ceiling)});
+    }
+    return shown;
+}
+
+BandOutline bandOutline(const ShareAxes& axes, double expected, const ShareStretch& stretch) {
     BandOutline outline;
     const QRect& plot = axes.plot;
-    for (double x = axes.xOf(1);; x += 3) {
-        const double clippedX = std::min(x, static_cast<double>(plot.right()));
-        const double tick = std::max(1.0, (clippedX - plot.left()) / plot.width() * axes.xMax);
-        const core::ShareBand at = core::shareBand(expected, tick);
+    const double first = static_cast<double>(stretch.firstTick);
+    // The last stretch, and a whole run, reach the plot's right edge.
+    const double right = stretch.lastTick >= stretch.firstTick
+                             ? std::min(axes.xOf(static_cast<double>(stretch.lastTick)),
+                                        static_cast<double>(plot.right()))
+                             : static_cast<double>(plot.right());
+    for (double x = axes.xOf(first);; x += 3) {
+        const double clippedX = std::min(x, right);
+        const double tick = std::max(first, (clippedX - plot.left()) / plot.width() * axes.xMax);
+        const core::ShareBand at = core::shareBand(expected, tick - first + 1);
         outline.upper << QPointF(clippedX, axes.yOf(at.high));
         outline.lower << QPointF(clippedX, axes.yOf(at.low));
-        if (clippedX >= plot.right()) {
+        if (clippedX >= right) {
             break;
         }
     }
@@ -84,6 +113,21 @@ QPolygonF measuredPath(const ShareAxes& axes, std::span<const Point> points) {
     path.reserve(static_cast<qsizetype>(points.size()));
     for (const Point& point : points) {
         path << QPointF(axes.xOf(static_cast<double>(point.tick)), axes.yOf(percentAt(point)));
+    }
+    return path;
+}
+
+QPolygonF measuredPath(const ShareAxes& axes, std::span<const Point> points,
+                       const ShareStretch& stretch) {
+    QPolygonF path;
+    for (const Point& point : points) {
+        if (point.tick < stretch.firstTick || point.tick > stretch.lastTick) {
+            continue;
+        }
+        const double share = core::measuredSharePercent(point.overloads - stretch.overloadsBefore,
+                                                        point.tick - stretch.firstTick + 1)
+                                 .value_or(0);
+        path << QPointF(axes.xOf(static_cast<double>(point.tick)), axes.yOf(share));
     }
     return path;
 }

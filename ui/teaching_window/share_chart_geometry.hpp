@@ -42,16 +42,36 @@ ShareAxes shareAxes(const QRect& plot, std::span<const core::RunStatistics::Poin
 double shareStep(const ShareAxes& axes, int line);
 double tickStep(const ShareAxes& axes, int tickLabelWidth, int line);
 
-// The two edges of the 95 % band around the expected share, sampled every few pixels from
-// tick 1 to the plot's right edge, both from left to right.
+// A stretch of the run under unchanged inputs, as the picture compares it: its ticks, the
+// overloads before it and its own expected share.
+struct ShareStretch {
+    std::int64_t firstTick;
+    std::int64_t lastTick;
+    std::int64_t overloadsBefore;
+    std::optional<double> expected;
+
+    friend bool operator==(const ShareStretch&, const ShareStretch&) = default;
+};
+// The stretches of a run up to `lastTick`, oldest first. Where the oldest were let go, the
+// ticks before the first kept one form a stretch of their own with no expected share.
+std::vector<ShareStretch> shareStretches(std::span<const core::RunStatistics::Stretch> stretches,
+                                         std::int64_t lastTick);
+
+// The two edges of the 95 % band around a stretch's expected share, for the ticks counted
+// from its start, sampled every few pixels from its first tick to its last (the plot's right
+// edge for the last stretch), both from left to right.
 struct BandOutline {
     QPolygonF upper;
     QPolygonF lower;
 };
-BandOutline bandOutline(const ShareAxes& axes, double expected);
+BandOutline bandOutline(const ShareAxes& axes, double expected,
+                        const ShareStretch& stretch = {1, 0, 0, std::nullopt});
 
-// The measured share of each point, in pixels.
+// The measured share of each point, in pixels: all of them for the whole run, or the share
+// within a stretch of the points in it.
 QPolygonF measuredPath(const ShareAxes& axes, std::span<const core::RunStatistics::Point> points);
+QPolygonF measuredPath(const ShareAxes& axes, std::span<const core::RunStatistics::Point> points,
+                       const ShareStretch& stretch);
 
 // Thousands of points fall on a few hundred pixel columns: each column keeps its highest and
 // lowest point, in the order drawn, which looks the same and strokes fast.

@@ -41,6 +41,18 @@ QString summaryText(const core::Model& model, const SummaryView& view) {
                        .arg(countText(static_cast<double>(model.TickCount.value_or(0)), model),
                             countText(model.OverloadCount, model),
                             percentOrNone(core::measuredSharePercent(model), model));
+    // After a change of the inputs, the current stretch is what the expected share is for.
+    const auto stretches = model.statistics.stretches();
+    if (stretches.size() > 1) {
+        const auto& current = stretches.back();
+        const std::int64_t ticks = model.TickCount.value_or(0);
+        text += QStringLiteral("; след промяната при теглене %1: %2")
+                    .arg(countText(static_cast<double>(current.firstTick), model),
+                         percentOrNone(core::measuredSharePercent(
+                                           model.OverloadCount - current.overloadsBefore,
+                                           ticks - current.firstTick + 1),
+                                       model));
+    }
     if (view.guess) {
         text += QStringLiteral("; прогноза на класа: ") + percentOrNone(view.guess, model);
     }

@@ -39,9 +39,10 @@ QString timesText(std::uint64_t count, const core::Model& model);
 // надпродажба 10 %, таван 110". The boxes' texts stand as typed; the ceiling is the draw's.
 QString inputsText(const core::Model& model);
 
-// "Тегления: n; претоварвания: k; измерен дял: m %; очакван дял: e %", with "прогноза на
-// класа: g %" after the measured share where the class guessed, and the expected share
-// "скрит" while it is hidden.
+// "Тегления: n; претоварвания: k; измерен дял: m %; очакван дял: e %", with the measured
+// share since the inputs last changed ("след промяната при теглене t: s %") where they
+// changed during the run, "прогноза на класа: g %" where the class guessed, and the expected
+// share "скрит" while it is hidden.
 QString summaryText(const core::Model& model, const SummaryView& view = {});
 
 // The note "Как се тегли?" for the current inputs: how a demand is drawn, why the small

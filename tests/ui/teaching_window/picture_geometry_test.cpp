@@ -10,6 +10,7 @@
 #include <optional>
 #include <vector>
 
+#include "core/expected_share.hpp"
 #include "core/measured_share.hpp"
 #include "core/model.hpp"
 #include "ui/teaching_window/histogram_geometry.hpp"
@@ -563,6 +564,43 @@ class PictureGeometryTest : public QObject {
             capacityBox.isEmpty() ? std::nullopt : std::optional<QRectF>(capacityBox));
         QCOMPARE(placed.has_value(), shown);
         QCOMPARE(placed.value_or(QRectF()), box);
+    }
+
+    // Each stretch of unchanged inputs runs to the tick before the next, the last to the
+    // run's last tick; ticks before the oldest kept stretch form one with no expected share.
+    void stretchesCoverTheRunOnce() {
+        using Stretch = core::RunStatistics::Stretch;
+        QVERIFY(ui::shareStretches({}, 0).empty());
+        const std::vector<ui::ShareStretch> whole = ui::shareStretches({}, 7);
+        QCOMPARE(whole.size(), std::size_t{1});
+        QCOMPARE(whole[0], (ui::ShareStretch{1, 7, 0, std::nullopt}));
+
+        const std::vector<Stretch> changed{{1, 0, {100, 110}}, {5, 2, {50, 55}}};
+        const auto two = ui::shareStretches(changed, 9);
+        QCOMPARE(two.size(), std::size_t{2});
+        QCOMPARE(two[0].lastTick, std::int64_t{4});
+        QCOMPARE(two[1].firstTick, std::int64_t{5});
+        QCOMPARE(two[1].lastTick, std::int64_t{9});
+        QCOMPARE(two[1].overloadsBefore, std::int64_t{2});
+        QCOMPARE(two[0].expected, core::expectedSharePercent(100, 110));
+        QCOMPARE(two[1].expected, core::expectedSharePercent(50, 55));
+
+        const std::vector<Stretch> kept{{10, 3, {100, 110}}};
+        const auto late = ui::shareStretches(kept, 12);
+        QCOMPARE(late.size(), std::size_t{2});
+        QCOMPARE(late[0], (ui::ShareStretch{1, 9, 0, std::nullopt}));
+        QCOMPARE(late[1].firstTick, std::int64_t{10});
+    }
+
+    // Within a stretch the share counts from its start: two overloads in its two ticks are
+    // 100 %, whatever the run before.
+    void theMeasuredPathOfAStretchCountsFromItsStart() {
+        const ui::ShareAxes axes{QRect(0, 0, 100, 100), 4, 100};
+        const std::vector<core::RunStatistics::Point> points{{1, 0}, {2, 0}, {3, 1}, {4, 2}};
+        const QPolygonF path = ui::measuredPath(axes, points, {3, 4, 0, std::nullopt});
+        QCOMPARE(path.size(), 2);
+        QCOMPARE(path[1].y(), axes.yOf(100));
+        QCOMPARE(path[0].x(), axes.xOf(3));
     }
 };
 

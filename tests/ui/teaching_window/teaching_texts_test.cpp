@@ -5,6 +5,7 @@
 #include "ui/teaching_window/teaching_texts.hpp"
 
 #include <QtTest>
+#include <optional>
 
 #include "core/model.hpp"
 #include "ui/common/number_texts.hpp"
@@ -60,6 +61,63 @@ class TeachingTextsTest : public QObject {
         QCOMPARE(ui::summaryText(model),
                  QStringLiteral("Тегления: 12\u00A0345; претоварвания: 1000; измерен дял: 8,10 %; "
                                 "очакван дял: 8,10 %"));
+    }
+
+    // What the teacher chose to show: the guess beside the measured share, the expected share
+    // hidden; after a change of the inputs, the share since then beside the whole run's.
+    void summaryShowsTheGuessTheHiddenShareAndTheStretch() {
+        core::Model model(",");
+        model.setText(core::Text1(2), "100");
+        model.setText(core::Text2(0), "10");
+        model.TickCount = 4;
+        model.OverloadCount = 2;
+        for (std::int64_t tick = 1; tick <= 4; ++tick) {
+            // Capacity 100 for two ticks with no overload, then 50 for two that overload.
+            const double capacity = tick <= 2 ? 100 : 50;
+            model.statistics.record(tick, tick <= 2 ? 5 : 60, tick <= 2 ? 0 : tick - 2,
+                                    {capacity, capacity * 1.1});
+        }
+        QCOMPARE(ui::summaryText(model, {.expectedShown = false, .guess = 12.5}),
+                 QStringLiteral("Тегления: 4; претоварвания: 2; измерен дял: 50,00 %; след "
+                                "промяната при теглене 3: 100,00 %; прогноза на класа: 12,50 %; "
+                                "очакван дял: скрит"));
+    }
+
+    void theGuessIsAPercentage_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<std::optional<double>>("guess");
+        QTest::newRow("a comma") << QStringLiteral(" 8,5 ") << std::optional<double>(8.5);
+        QTest::newRow("a point and a sign") << QStringLiteral("10.25 %") << std::optional(10.25);
+        QTest::newRow("the ends") << QStringLiteral("100") << std::optional<double>(100);
+        QTest::newRow("empty") << QString() << std::optional<double>();
+        QTest::newRow("above 100") << QStringLiteral("100,5") << std::optional<double>();
+        QTest::newRow("negative") << QStringLiteral("-1") << std::optional<double>();
+        QTest::newRow("not a number") << QStringLiteral("nan") << std::optional<double>();
+        QTest::newRow("words") << QStringLiteral("десет") << std::optional<double>();
+    }
+
+    void theGuessIsAPercentage() {
+        QFETCH(QString, text);
+        QFETCH(std::optional<double>, guess);
+        QCOMPARE(ui::guessFromText(text), guess);
+    }
+
+    // The note says why pupils' share differs, with the numbers of the inputs, and keeps the
+    // answer back while it is hidden.
+    void theDrawExplanationUsesTheInputsNumbers() {
+        core::Model model(",");
+        model.setText(core::Text1(2), "5000");
+        model.setText(core::Text2(0), "10");
+        const QString shown = ui::drawExplanationText(model);
+        QVERIFY2(shown.contains(QStringLiteral("тавана 5500")), qPrintable(shown));
+        QVERIFY2(shown.contains(QStringLiteral("търсенията до 4499 се падат по-често")),
+                 qPrintable(shown));
+        QVERIFY2(shown.contains(QStringLiteral("4,99 %, а не 9,07 %")), qPrintable(shown));
+        const QString hidden = ui::drawExplanationText(model, false);
+        QVERIFY2(!hidden.contains(QStringLiteral("4,99")), qPrintable(hidden));
+        model.Situation = 1;
+        QVERIFY(ui::drawExplanationText(model).contains(
+            QStringLiteral("нито едно теглене не претоварва")));
     }
 };
 
