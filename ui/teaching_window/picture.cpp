@@ -30,8 +30,8 @@ void installPictureAccessibility() {
 }
 
 Picture::Picture(const core::Model& model, const QString& objectName, const QString& accessibleName,
-                 const QString& title, std::vector<LegendEntry> legend, QWidget* parent)
-    : QWidget(parent), model_(model), title_(title), legend_(std::move(legend)) {
+                 QString title, std::vector<LegendEntry> legend, QWidget* parent)
+    : QWidget(parent), model_(model), title_(std::move(title)), legend_(std::move(legend)) {
     setObjectName(objectName);
     setAccessibleName(accessibleName);
     setFocusPolicy(Qt::StrongFocus);

@@ -23,7 +23,7 @@ class Picture : public QWidget {
     };
 
     Picture(const core::Model& model, const QString& objectName, const QString& accessibleName,
-            const QString& title, std::vector<LegendEntry> legend, QWidget* parent);
+            QString title, std::vector<LegendEntry> legend, QWidget* parent);
 
     // What the picture shows, in words, for a screen reader.
     [[nodiscard]] virtual QString description() const = 0;

@@ -89,7 +89,7 @@ std::vector<ShareStretch> shareStretches(std::span<const core::RunStatistics::St
 BandOutline bandOutline(const ShareAxes& axes, double expected, const ShareStretch& stretch) {
     BandOutline outline;
     const QRect& plot = axes.plot;
-    const double first = static_cast<double>(stretch.firstTick);
+    const auto first = static_cast<double>(stretch.firstTick);
     // The last stretch, and a whole run, reach the plot's right edge.
     const double right = stretch.lastTick >= stretch.firstTick
                              ? std::min(axes.xOf(static_cast<double>(stretch.lastTick)),

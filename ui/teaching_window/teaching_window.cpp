@@ -283,7 +283,8 @@ QWidget* TeachingWindow::createControls() {
 void TeachingWindow::createActions() {
     // Keys that work from anywhere in the window and mean the same on every keyboard layout; a
     // key never moves the focus. Each is in the context menu too.
-    const auto windowAction = [this](const QString& text, const char* name, QKeySequence key) {
+    const auto windowAction = [this](const QString& text, const char* name,
+                                     const QKeySequence& key) {
         auto* action = new QAction(text, this);
         action->setObjectName(QLatin1String(name));
         action->setShortcut(key);
