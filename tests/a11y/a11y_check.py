@@ -67,6 +67,17 @@ BOUNDARIES = {
     "line end": pyatspi.TEXT_BOUNDARY_LINE_END,
 }
 STOP_MESSAGE = "Симулацията е спряна"
+TEACHING_TITLE = "Графика — Надпродажба и коефициент на запас"
+GUESS_BOX = "Прогноза на класа, %"
+COPY_DATA = "Копирай данните"
+# The teaching window's controls a screen reader must find, each with a description of what
+# it does: (role, accessible name).
+TEACHING_CONTROLS = [
+    ("text", GUESS_BOX),
+    ("push button", "Как се тегли?"),
+    ("push button", "Запази данните…"),
+    ("push button", COPY_DATA),
+]
 
 
 class CheckFailed(Exception):
@@ -119,6 +130,11 @@ class Program:
 
         def walk(accessible):
             accessible.clear_cache()
+            # A closed window stays on the bus, hidden, as a screen reader skips it: the
+            # teaching window, once closed, has its own "Изведи" and "Изчисти".
+            if accessible.getRoleName() == "frame" and \
+                    not accessible.getState().contains(pyatspi.STATE_VISIBLE):
+                return
             found.append((accessible.getRoleName(), accessible.name, accessible))
             for index in range(accessible.childCount):
                 child = accessible.getChildAtIndex(index)
@@ -341,6 +357,126 @@ def check_toggle_reaches_option_click(program):
         raise CheckFailed("after Toggle the run went on: the log grows again")
 
 
+def teaching_window(program):
+    """The teaching window's frame while it is shown, or None."""
+    frames = [a for r, n, a in program.objects() if r == "frame" and n == TEACHING_TITLE]
+    return frames[0] if frames else None
+
+
+def find_in_teaching(program, role, name):
+    """Only in the teaching window: the main window has its own "Изведи" and "Изчисти"."""
+    window = wait_for("the teaching window", lambda: teaching_window(program), timeout=5)
+    matches = [a for r, n, a in Program.objects_below(window) if r == role and n == name]
+    if len(matches) != 1:
+        raise CheckFailed(f"expected one {role} named {name!r} in the teaching window, "
+                          f"found {len(matches)}")
+    return matches[0]
+
+
+def summary_text(program):
+    """The teaching window's summary line, which names itself by its text."""
+    window = teaching_window(program)
+    if window is None:
+        return ""
+    for role, name, _ in Program.objects_below(window):
+        if role == "label" and name and name.startswith("Тегления:"):
+            return name
+    return ""
+
+
+def focus_window_named(title):
+    """Gives the keyboard to the program's shown window with exactly this title."""
+    found = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", sys.argv[1],
+                            "--name", "."], capture_output=True, text=True, timeout=30).stdout
+    for window in found.split():
+        name = subprocess.run(["xdotool", "getwindowname", window], capture_output=True,
+                              text=True, timeout=30).stdout.strip()
+        if name == title:
+            subprocess.run(["xdotool", "windowfocus", "--sync", window], check=True, timeout=30)
+            return
+    raise CheckFailed(f"no shown window titled {title!r} to give the keyboard to")
+
+
+def check_teaching_window_opens(program):
+    # F2 from the main window, as a teacher opens it.
+    subprocess.run(["xdotool", "key", "F2"], check=True)
+    wait_for("the teaching window after F2", lambda: teaching_window(program), timeout=10)
+    wait_for("the teaching window's summary", lambda: summary_text(program), timeout=5)
+
+
+def check_teaching_controls(program):
+    bad = []
+    for role, name in TEACHING_CONTROLS:
+        description = find_in_teaching(program, role, name).description or ""
+        if not description.strip():
+            bad.append((role, name))
+    if bad:
+        raise CheckFailed(f"teaching window controls without a description: {bad}")
+
+
+def check_guess_reaches_summary(program):
+    guess = find_in_teaching(program, "text", GUESS_BOX)
+    guess.queryEditableText().setTextContents("10")
+    try:
+        wait_for("the guess in the summary",
+                 lambda: "прогноза на класа: 10" in summary_text(program), timeout=5)
+    except CheckFailed:
+        raise CheckFailed(f"after setting the guess to 10 the summary reads "
+                          f"{summary_text(program)!r}")
+    if "очакван дял:" not in summary_text(program):
+        raise CheckFailed(f"the summary names no expected share: {summary_text(program)!r}")
+    return summary_text(program)
+
+
+def check_copy_data_says_copied(program):
+    button = find_in_teaching(program, "push button", COPY_DATA)
+    action = button.queryAction()
+    names = [action.getName(i) for i in range(action.nActions)]
+    if "Press" not in names:
+        raise CheckFailed(f"{COPY_DATA!r} has no action Press, only {names}")
+    if not action.doAction(names.index("Press")):
+        raise CheckFailed(f"Press on {COPY_DATA!r} reported failure")
+
+    def name_now():
+        button.clear_cache()
+        return button.name
+
+    try:
+        wait_for("the button named Копирано", lambda: name_now() == "Копирано", timeout=3,
+                 interval=0.05)
+    except CheckFailed:
+        raise CheckFailed(f"after Press the button is named {name_now()!r}, not 'Копирано'")
+
+
+def check_teaching_window_closes(program):
+    # The keyboard on the teaching window, as after F2, whatever the checks above did with it.
+    focus_window_named(TEACHING_TITLE)
+    # Where the screen has no room for both windows the teaching window opens presenting; then
+    # the first Escape only leaves presentation, which shows the case and inputs.
+    inputs = find_in_teaching(program, "label", "Случай и стойности")
+    if inputs.getState().contains(pyatspi.STATE_SHOWING):
+        subprocess.run(["xdotool", "key", "Escape"], check=True)
+
+        def presenting():
+            inputs.clear_cache()
+            return inputs.getState().contains(pyatspi.STATE_SHOWING)
+
+        wait_for("presentation left after Escape", lambda: not presenting(), timeout=5)
+        if teaching_window(program) is None:
+            raise CheckFailed("Escape in presentation closed the window instead of leaving it")
+    subprocess.run(["xdotool", "key", "Escape"], check=True)
+    try:
+        wait_for("the teaching window gone after Escape",
+                 lambda: teaching_window(program) is None, timeout=5)
+    except CheckFailed:
+        window = teaching_window(program)
+        raise CheckFailed(f"after Escape the teaching window is still there, states "
+                          f"{[pyatspi.stateToString(s) for s in window.getState().getStates()]}")
+    # The main window takes the keyboard back for the checks that follow.
+    subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--pid", sys.argv[1],
+                    "--name", ".", "windowfocus", "--sync"], check=True, timeout=30)
+
+
 def check_emptied_capacity_stops_run(program):
     program.do_action("push button", "Изведи", "Press")
     wait_for_ticks(program, 1)
@@ -369,6 +505,11 @@ CHECKS = [
     ("focus at start on the log", check_focus_at_start),
     ("Tab cycle", check_tab_cycle),
     ("Toggle on the safety-margin option runs its click", check_toggle_reaches_option_click),
+    ("F2 opens the teaching window", check_teaching_window_opens),
+    ("teaching window controls found and described", check_teaching_controls),
+    ("the guess set through EditableText reaches the summary", check_guess_reaches_summary),
+    ("Press on \"Копирай данните\" renames it \"Копирано\"", check_copy_data_says_copied),
+    ("Escape closes the teaching window", check_teaching_window_closes),
     ("an emptied capacity stops the run with its alert", check_emptied_capacity_stops_run),
     # Last: a hang freezes the program for good.
     ("no text call hangs at the edges of a text", check_no_text_call_hangs),

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Copyright (C) 2026 The overselling authors
-# Runs the real program in a desktop session of its own with the teaching window open at full
-# speed, saves a screenshot of the screen and checks that closing the main window ends the
-# program with exit code 0, teaching window and all.
+# Runs the real program in a desktop session of its own and drives it with the keyboard: the
+# teaching window open at full speed, paused, stepped, its data saved as CSV into a folder of
+# this run's own, presentation on and off, the window closed. Saves a screenshot of the screen
+# and checks that closing the main window ends the program with exit code 0.
 # Usage: run_teaching_e2e.sh PROGRAM DRIVER SCREENSHOT.png [SECONDS_AT_FULL_SPEED]
 set -uo pipefail
 program=$1
@@ -22,7 +23,12 @@ if [ -z "${OVERSELLING_E2E_SESSION:-}" ]; then
 fi
 unset QT_QPA_PLATFORM
 
+# A folder of its own for the saved data, so that no earlier run's file passes the check.
+data_dir=$(mktemp -d)
+trap 'rm -rf "$data_dir"' EXIT
+
 source "$(dirname "$0")/run_until_closed.sh"
-run_until_closed "$program" "$driver" "$screenshot" "$seconds" || exit 1
-echo "teaching e2e: teaching window opened by F2, ran at full speed, closed with the program;" \
+run_until_closed "$program" "$driver" "$screenshot" "$seconds" "$data_dir/tegleniya.csv" || exit 1
+echo "teaching e2e: by keys alone the teaching window opened, ran, paused, stepped, saved its" \
+    "data, presented full screen and closed; the program ended with its main window;" \
     "screenshot in $screenshot"

@@ -1,11 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The overselling authors
-// Drives the real program on an X display as a teacher would: 10 % overselling, Run, F2 for
-// the teaching window, End in its speed box for 1000 a second. Checks that the teaching window
-// opens and that its summary keeps changing, places both windows, saves a screenshot of the
-// whole screen with ImageMagick's import and closes the main window the way a window
+// Drives the real program on an X display as a teacher would, with the keyboard only (real key
+// events through XTest): 10 % overselling in the main window, F2 for the teaching window, End
+// in its speed box for 1000 a second, F7 to hide the expected share, a guess typed into the
+// guess box, F5 to run, F5 to pause, F6 three times, F5 to go on, the data saved as CSV through
+// the context menu (Shift+F10) and its file dialog, F11 for presentation and Escape out of it,
+// Escape to close the teaching window. Checks what X shows: the windows appearing and going,
+// the pictures changing while the run goes, standing still while paused and moving by a step
+// on F6, presentation changing the window's layout and Escape putting it back, and the CSV
+// file's first line. Saves a screenshot
+// of the whole screen with ImageMagick's import and closes the main window the way a window
 // manager's close button does. Exits non-zero on the first thing that is wrong.
-// Usage: teaching_e2e_driver SCREENSHOT.png SECONDS_AT_FULL_SPEED
+// Usage: teaching_e2e_driver SCREENSHOT.png SECONDS_AT_FULL_SPEED DATA.csv
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -14,6 +20,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
 #include <optional>
 #include <string>
 #include <thread>
@@ -26,14 +33,22 @@
 namespace {
 
 using testing_support::askToClose;
-using testing_support::clickAt;
 using testing_support::DisplayPtr;
-using testing_support::pointAt;
+using testing_support::findMappedWindow;
+using testing_support::Geometry;
 using testing_support::press;
+using testing_support::screenGeometry;
+using testing_support::typeText;
 using testing_support::waitForMappedWindow;
+using testing_support::waitForNoMappedWindow;
+using testing_support::windowGeometry;
 using namespace std::chrono_literals;
 
 constexpr const char* kChartTitle = "Графика — Надпродажба и коефициент на запас";
+constexpr const char* kSaveDataTitle = "Запази данните";
+// "Запази данните…" in the teaching window's context menu: after the four window actions
+// (pause, step, hide, presentation) and the separator, the fourth of the data items.
+constexpr int kSaveDataMenuDowns = 8;
 
 std::vector<unsigned long> pixels(Display* display, Window window, int x, int y, int width,
                                   int height) {
@@ -63,12 +78,26 @@ int fail(const char* what) {
     return 1;
 }
 
+// Waits up to ten seconds for the file to hold a whole first line.
+std::string firstLineOf(const char* path) {
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        std::ifstream file(path, std::ios::binary);
+        std::string line;
+        if (file && std::getline(file, line) && !file.eof()) {
+            return line;
+        }
+        std::this_thread::sleep_for(100ms);
+    }
+    return {};
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    if (argc != 3) {
-        return fail("usage: teaching_e2e_driver SCREENSHOT.png SECONDS_AT_FULL_SPEED");
+    if (argc != 4) {
+        return fail("usage: teaching_e2e_driver SCREENSHOT.png SECONDS_AT_FULL_SPEED DATA.csv");
     }
+    const char* const dataPath = argv[3];
     const DisplayPtr display(XOpenDisplay(nullptr));
     if (!display) {
         return fail("no X display");
@@ -79,15 +108,20 @@ int main(int argc, char* argv[]) {
         return fail("no window with the program's caption appeared");
     }
     XMoveWindow(x, *form, scaled(10), scaled(10));
+    // The pointer out of the way, in the screen's corner: no tooltip over the pictures.
+    XWarpPointer(x, None, DefaultRootWindow(x), 0, 0, 0, 0, screenGeometry(x).width - 1, 0);
+    // The keyboard's focus on the main window, as a desktop gives it to a program on start.
+    XSetInputFocus(x, *form, RevertToParent, CurrentTime);
     XSync(x, False);
     std::this_thread::sleep_for(500ms);
 
-    // "% надпродажба" (Text2(0)) to 10, then Run (Command1(0)), then F2: pixels of the design.
-    clickAt(x, *form, scaled(248), scaled(77));
+    // From the log, where the focus starts, Tab goes to the option and then to
+    // "% надпродажба": 10 there.
+    press(x, {XK_Tab});
+    press(x, {XK_Tab});
     press(x, {XK_Control_L, XK_a});
     press(x, {XK_1});
     press(x, {XK_0});
-    clickAt(x, *form, scaled(384), scaled(148));
     press(x, {XK_F2});
     const auto chart = waitForMappedWindow(x, kChartTitle);
     if (!chart) {
@@ -99,21 +133,126 @@ int main(int argc, char* argv[]) {
     XMoveResizeWindow(x, *chart, scaled(300), scaled(215), kWidth, kHeight);
     XSync(x, False);
     std::this_thread::sleep_for(700ms);
+    const auto picture = [&] { return pixels(x, *chart, 0, 0, kWidth, kHeight); };
     // The speed box has the focus when the window opens; End picks "1000 в секунда".
-    pointAt(x, *chart, kWidth / 2, kHeight / 2);
     press(x, {XK_End});
+    press(x, {XK_F7});
+    // Before the run Pause is disabled, so two Tabs go through "Една стъпка" to the guess box;
+    // one more leaves it for "Как се тегли?", where no cursor blinks in the pictures.
+    press(x, {XK_Tab});
+    press(x, {XK_Tab});
+    if (!typeText(x, "10")) {
+        return fail("the guess could not be typed");
+    }
+    press(x, {XK_Tab});
+    std::this_thread::sleep_for(300ms);
+    const auto idle = picture();
+    press(x, {XK_F5});
 
     std::this_thread::sleep_for(1500ms);
-    const auto before = pixels(x, *chart, 0, 0, kWidth, scaled(90));
+    const auto before = picture();
     std::this_thread::sleep_for(1000ms);
-    const auto after = pixels(x, *chart, 0, 0, kWidth, scaled(90));
-    if (before.empty() || before == after) {
-        return fail("the teaching window's summary did not change while the run went on");
+    const auto after = picture();
+    if (before.empty() || before == after || idle == before) {
+        return fail("the teaching window's pictures did not change while the run went on");
     }
+
+    press(x, {XK_F5});
+    std::this_thread::sleep_for(500ms);
+    const auto paused = picture();
+    std::this_thread::sleep_for(1000ms);
+    if (picture() != paused) {
+        return fail("the pictures went on changing after F5 paused the run");
+    }
+    for (int step = 0; step < 3; ++step) {
+        press(x, {XK_F6});
+    }
+    std::this_thread::sleep_for(500ms);
+    const auto stepped = picture();
+    if (stepped == paused) {
+        return fail("F6 while paused did not move the pictures by a step");
+    }
+    std::this_thread::sleep_for(1000ms);
+    if (picture() != stepped) {
+        return fail("the run went on after F6: a step is one tick, not a resume");
+    }
+    press(x, {XK_F5});
     std::this_thread::sleep_for(std::chrono::seconds(std::atoi(argv[2])));
+    if (picture() == stepped) {
+        return fail("F5 did not resume the paused run");
+    }
+
+    // The focus is on a button, which has no menu of its own, so the window's menu opens.
+    press(x, {XK_Shift_L, XK_F10});
+    std::this_thread::sleep_for(300ms);
+    for (int down = 0; down < kSaveDataMenuDowns; ++down) {
+        press(x, {XK_Down});
+    }
+    press(x, {XK_Return});
+    const auto dialog = waitForMappedWindow(x, kSaveDataTitle);
+    if (!dialog) {
+        return fail("the context menu's \"Запази данните…\" opened no file dialog");
+    }
+    std::this_thread::sleep_for(700ms);
+    // The file name box has the focus and its proposed name selected.
+    press(x, {XK_Control_L, XK_a});
+    if (!typeText(x, dataPath)) {
+        return fail("the data file's path could not be typed");
+    }
+    press(x, {XK_Return});
+    if (!waitForNoMappedWindow(x, kSaveDataTitle)) {
+        return fail("the file dialog stayed open after Enter");
+    }
+    // Without a window manager nobody hands the keyboard back to the window under a closed
+    // dialog; a desktop does.
+    XSetInputFocus(x, *chart, RevertToParent, CurrentTime);
+    XSync(x, False);
+    std::this_thread::sleep_for(300ms);
+    const std::string line = firstLineOf(dataPath);
+    // The header is one CSV field: quoted, as any field, when it holds the field separator or
+    // "; ", which it does once there are draws.
+    const bool header =
+        line.rfind("\xEF\xBB\xBF# ", 0) == 0 || line.rfind("\xEF\xBB\xBF\"# ", 0) == 0;
+    if (!header || line.find("Надпродажба") == std::string::npos) {
+        std::fprintf(stderr, "teaching e2e: first line of %s: '%s'\n", dataPath, line.c_str());
+        return fail("the saved CSV does not start with a BOM and a '# ' line naming the case");
+    }
+
     const std::string import = std::string("import -window root '") + argv[1] + "'";
     if (std::system(import.c_str()) != 0) {
         return fail("import could not save the screenshot");
+    }
+
+    // Presentation, paused so that only the mode changes the pixels. Without a window manager
+    // nobody resizes a window to full screen (Qt leaves that to the manager), so what shows
+    // the mode is the window's own layout: the case and inputs and the main window's buttons
+    // appear, and Escape takes them away.
+    press(x, {XK_F5});
+    std::this_thread::sleep_for(500ms);
+    const auto windowed = picture();
+    const Geometry windowedGeometry = windowGeometry(x, *chart);
+    press(x, {XK_F11});
+    std::this_thread::sleep_for(700ms);
+    const auto presenting = picture();
+    if (presenting == windowed) {
+        return fail("F11 did not put the teaching window into presentation");
+    }
+    press(x, {XK_Escape});
+    std::this_thread::sleep_for(700ms);
+    if (!findMappedWindow(x, kChartTitle)) {
+        return fail("Escape in presentation closed the teaching window instead of leaving it");
+    }
+    // Not pixel for pixel as before: "Как се тегли?", hidden while presenting, had the focus.
+    if (picture() == presenting || windowGeometry(x, *chart) != windowedGeometry) {
+        return fail("Escape did not take the teaching window out of presentation");
+    }
+    press(x, {XK_Escape});
+    if (!waitForNoMappedWindow(x, kChartTitle)) {
+        return fail("Escape did not close the teaching window");
+    }
+    std::this_thread::sleep_for(500ms);
+    if (!findMappedWindow(x, std::string(ui::kCaption))) {
+        return fail("closing the teaching window took the main window with it");
     }
     askToClose(x, *form);
     return 0;

@@ -68,6 +68,45 @@ inline std::optional<Window> waitForMappedWindow(Display* display, const std::st
     return std::nullopt;
 }
 
+// Waits up to ten seconds for no window with this title to be shown.
+inline bool waitForNoMappedWindow(Display* display, const std::string& title) {
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        if (!findMappedWindow(display, title)) {
+            return true;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
+    return false;
+}
+
+// Where a window is on the screen and how large, in the screen's pixels.
+struct Geometry {
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+    friend bool operator==(const Geometry&, const Geometry&) = default;
+};
+
+inline Geometry windowGeometry(Display* display, Window window) {
+    Geometry geometry;
+    XWindowAttributes attributes;
+    if (XGetWindowAttributes(display, window, &attributes) == 0) {
+        return geometry;
+    }
+    Window child = 0;
+    XTranslateCoordinates(display, window, DefaultRootWindow(display), 0, 0, &geometry.x,
+                          &geometry.y, &child);
+    geometry.width = attributes.width;
+    geometry.height = attributes.height;
+    return geometry;
+}
+
+inline Geometry screenGeometry(Display* display) {
+    const int screen = DefaultScreen(display);
+    return {0, 0, DisplayWidth(display, screen), DisplayHeight(display, screen)};
+}
+
 // Asks a window to close as a window manager's close button does, so the program ends the
 // way it does for a user.
 inline void askToClose(Display* display, Window window) {
