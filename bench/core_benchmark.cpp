@@ -3,9 +3,14 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <chrono>
+#include <cstdint>
 #include <string>
 
 #include "core/check_inputs.hpp"
+#include "core/classes.hpp"
+#include "core/draw.hpp"
 #include "core/expected_share.hpp"
 #include "core/model.hpp"
 #include "core/reset.hpp"
@@ -61,5 +66,46 @@ BENCHMARK_CAPTURE(BM_NumberFromText, capacity, std::string("100"));
 BENCHMARK_CAPTURE(BM_NumberFromText, blanks, std::string(" 1 0 0"));
 BENCHMARK_CAPTURE(BM_NumberFromText, exponent, std::string("9E99"));
 BENCHMARK_CAPTURE(BM_NumberFromText, percentage, std::string("33.3333333333333"));
+
+// The window's largest choice, a thousand classes of ten thousand draws, at capacity 100 and 10
+// percent overselling.
+const core::ClassesRequest kLargestClasses{100, core::ceilingFor(100, 10), 1000, 10000};
+
+// All ten million draws in one call: the time a run takes on one core.
+void BM_ClassesAtOnce(benchmark::State& state) {
+    std::uint32_t seed = 1;
+    for (auto _ : state) {
+        core::ClassesRun run(kLargestClasses, seed++);
+        benchmark::DoNotOptimize(run.advance(run.drawsTotal()));
+        benchmark::DoNotOptimize(run.overloads().data());
+    }
+    state.SetItemsProcessed(state.iterations() * kLargestClasses.classes *
+                            kLargestClasses.drawsPerClass);
+}
+BENCHMARK(BM_ClassesAtOnce)->Unit(benchmark::kMillisecond);
+
+// The same run a slice at a time, as a window's event loop calls it: the longest slice is the
+// longest the window waits before it can paint or take a click.
+void BM_ClassesInSlices(benchmark::State& state) {
+    constexpr std::int64_t kSlice = 20000;
+    using Clock = std::chrono::steady_clock;
+    std::uint32_t seed = 1;
+    double longestMs = 0;
+    for (auto _ : state) {
+        core::ClassesRun run(kLargestClasses, seed++);
+        bool done = false;
+        while (!done) {
+            const auto start = Clock::now();
+            done = run.advance(kSlice);
+            const std::chrono::duration<double, std::milli> slice = Clock::now() - start;
+            longestMs = std::max(longestMs, slice.count());
+        }
+        benchmark::DoNotOptimize(run.overloads().data());
+    }
+    state.counters["longest_slice_ms"] = longestMs;
+    state.SetItemsProcessed(state.iterations() * kLargestClasses.classes *
+                            kLargestClasses.drawsPerClass);
+}
+BENCHMARK(BM_ClassesInSlices)->Unit(benchmark::kMillisecond);
 
 }  // namespace

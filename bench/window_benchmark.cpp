@@ -65,6 +65,7 @@ void BM_PicturePaint(benchmark::State& state) {
       public:
         float next() override { return static_cast<float>(engine_() >> 8U) / 16777216.0F; }
         void reseedFromClock() override {}
+        void reseed(std::uint32_t seed) override { engine_.seed(seed); }
 
       private:
         std::mt19937 engine_{12345};

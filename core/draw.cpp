@@ -21,9 +21,19 @@ double capacity(const Model& model) {
 double drawCeiling(const Model& model) {
     double ceiling = capacity(model);
     if (isOverselling(model)) {
-        ceiling *= runtime::numberFromText(model.text(Text2(0))) / 100 + 1;
+        ceiling = ceilingFor(ceiling, runtime::numberFromText(model.text(Text2(0))));
     }
     return ceiling;
+}
+
+double ceilingFor(double capacity, double oversellingPercent) {
+    return capacity * (oversellingPercent / 100 + 1);
+}
+
+std::int16_t demandOf(float random, double ceiling) {
+    const float rawDraw = random * static_cast<float>(kDrawScale);
+    // At most kDrawScale in magnitude, so the 16-bit demand always holds it.
+    return static_cast<std::int16_t>(runtime::remainderOfRounded(rawDraw, ceiling));
 }
 
 std::optional<std::int32_t> roundedCeiling(double ceiling) {

@@ -23,6 +23,17 @@ double capacity(const Model& model);
 // The ceiling of the draw: the capacity, raised by the overselling percentage in that case.
 double drawCeiling(const Model& model);
 
+// The ceiling the overselling case draws under, for numbers already read: what drawCeiling
+// gives there, so that whatever tries other percentages predicts the very ceiling the tick
+// would draw under.
+double ceilingFor(double capacity, double oversellingPercent);
+
+// The demand a raw value in [0, 1) gives under a ceiling, as the tick draws it: scaled in
+// single precision, then the remainder of both rounded half to even, with the sign of the
+// scaled value. Raises as runtime::remainderOfRounded does where the ceiling allows no draw,
+// so callers check drawableDemands first.
+std::int16_t demandOf(float random, double ceiling);
+
 // The ceiling as the draw's remainder rounds it, half to even; none when it rounds to 0 or
 // leaves the 32-bit range, where nothing can be drawn.
 std::optional<std::int32_t> roundedCeiling(double ceiling);

@@ -2,6 +2,8 @@
 // Copyright (C) 2026 The overselling authors
 #include "core/run_statistics.hpp"
 
+#include <algorithm>
+
 namespace core {
 
 RunStatistics::RunStatistics() {
@@ -10,6 +12,7 @@ RunStatistics::RunStatistics() {
     firstDraws_.reserve(kKeptFromStart);
     series_.reserve(kMaxPoints + 1);
     stretches_.reserve(kMaxStretches);
+    pastRuns_.reserve(kPastRuns);
 }
 
 void RunStatistics::record(std::int64_t tick, int demand, std::int64_t overloads,
@@ -50,6 +53,7 @@ void RunStatistics::recordInputs(std::int64_t tick, DrawInputs inputs) {
 }
 
 void RunStatistics::reset() {
+    keepAsPastRun();
     // clear() keeps the capacity, so memory stays where it was.
     demandCounts_.clear();
     firstDraws_.clear();
@@ -57,6 +61,29 @@ void RunStatistics::reset() {
     stretches_.clear();
     stride_ = 1;
     latest_ = {0, 0};
+}
+
+void RunStatistics::keepAsPastRun() {
+    // Every recorded tick opens or extends a stretch, so none means the run had no tick.
+    if (stretches_.empty()) {
+        return;
+    }
+    if (pastRuns_.size() < kPastRuns) {
+        pastRuns_.emplace_back();
+    } else {
+        // The oldest goes to the back to be overwritten: its buffer is reused, so after the
+        // first few resets a reset allocates nothing.
+        std::rotate(pastRuns_.begin(), pastRuns_.begin() + 1, pastRuns_.end());
+    }
+    PastRun& kept = pastRuns_.back();
+    // Copied, not moved: the current series keeps its own reserved buffer for the next run.
+    kept.series.assign(series_.begin(), series_.end());
+    kept.latest = latest_;
+    kept.inputs = stretches_.back().inputs;
+}
+
+void RunStatistics::forgetPastRuns() {
+    pastRuns_.clear();
 }
 
 }  // namespace core

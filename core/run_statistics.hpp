@@ -61,6 +61,18 @@ class RunStatistics {
         friend bool operator==(const Stretch&, const Stretch&) = default;
     };
 
+    // A run a reset ended, kept to be drawn faintly behind the current one.
+    struct PastRun {
+        std::vector<Point> series;
+        Point latest;
+        // The inputs of the run's last stretch.
+        DrawInputs inputs;
+
+        friend bool operator==(const PastRun&, const PastRun&) = default;
+    };
+    // A few are enough to see the runs differ; each holds a series of up to kMaxPoints + 1.
+    static constexpr std::size_t kPastRuns = 5;
+
     RunStatistics();
 
     // One completed tick: its number since the reset, its demand, the overloads so far with
@@ -79,14 +91,20 @@ class RunStatistics {
     // At most the kMaxStretches most recent stretches, oldest first; the last one holds the
     // latest tick.
     [[nodiscard]] std::span<const Stretch> stretches() const { return stretches_; }
+    // The runs before the last resets, oldest first, at most kPastRuns; a reset keeps the run it
+    // ends when it had at least one tick.
+    [[nodiscard]] std::span<const PastRun> pastRuns() const { return pastRuns_; }
+    void forgetPastRuns();
 
   private:
     void recordInputs(std::int64_t tick, DrawInputs inputs);
+    void keepAsPastRun();
 
     std::vector<std::uint64_t> demandCounts_;
     std::vector<Draw> firstDraws_;
     std::vector<Point> series_;
     std::vector<Stretch> stretches_;
+    std::vector<PastRun> pastRuns_;
     std::int64_t stride_ = 1;
     Point latest_{0, 0};
 };

@@ -10,7 +10,6 @@
 #include "core/measured_share.hpp"
 #include "runtime/errors.hpp"
 #include "runtime/number_text.hpp"
-#include "runtime/rounding.hpp"
 
 namespace core {
 namespace {
@@ -64,9 +63,7 @@ void SimulateTick(Model& model, runtime::RandomSource& random) {
         // Written before the draw, with the overload count of the ticks before this one.
         model.setText(Text2(2), failurePercentageText(model));
     }
-    const float rawDraw = random.next() * static_cast<float>(kDrawScale);
-    // At most kDrawScale in magnitude, so the 16-bit demand always holds it.
-    const auto demand = static_cast<std::int16_t>(runtime::remainderOfRounded(rawDraw, ceiling));
+    const std::int16_t demand = demandOf(random.next(), ceiling);
 
     // Read once, so the statistics record the very capacity this tick compared against.
     const double tickCapacity = capacity(model);

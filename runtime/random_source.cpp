@@ -20,4 +20,8 @@ void ClockSeededRandom::reseedFromClock() {
     engine_.seed(seed);
 }
 
+void ClockSeededRandom::reseed(std::uint32_t seed) {
+    engine_.seed(seed);
+}
+
 }  // namespace runtime

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include <cstdint>
 #include <random>
 
 namespace runtime {
@@ -15,6 +16,8 @@ class RandomSource {
     // The next value, a single-precision number in [0, 1), never 1.0.
     virtual float next() = 0;
     virtual void reseedFromClock() = 0;
+    // A fixed seed, so that a run can be repeated draw for draw.
+    virtual void reseed(std::uint32_t seed) = 0;
 };
 
 // Mersenne Twister, with the float built from the top 24 bits: the standard float
@@ -23,6 +26,7 @@ class ClockSeededRandom final : public RandomSource {
   public:
     float next() override;
     void reseedFromClock() override;
+    void reseed(std::uint32_t seed) override;
 
   private:
     std::mt19937 engine_;

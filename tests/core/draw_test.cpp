@@ -8,8 +8,11 @@
 #include <limits>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "core/model.hpp"
+#include "core/tick.hpp"
+#include "scripted_random.hpp"
 
 namespace {
 
@@ -80,6 +83,81 @@ TEST(DrawCeiling, IsTheCapacityRaisedByTheOversellingOnlyInThatCase) {
         EXPECT_EQ(core::isOverselling(model), row.situation.value_or(0) == 0);
         EXPECT_DOUBLE_EQ(core::capacity(model), row.capacityRead);
         EXPECT_DOUBLE_EQ(core::drawCeiling(model), row.ceiling);
+    }
+}
+
+struct OversellingRow {
+    std::string capacity;
+    std::string overselling;
+};
+
+// Whatever predicts the draw for another percentage must land on the very ceiling the tick
+// would draw under, to the last bit: a ceiling on a rounding edge decides the demands.
+TEST(CeilingFor, IsTheCeilingTheTickDrawsUnderWhenOverselling) {
+    const OversellingRow rows[] = {
+        {"100", "10"}, {"100", "7"},   {"9999", "99"}, {"1", "50"}, {"3", "33.3333333333333"},
+        {"100", "0"},  {"250", "-20"},
+    };
+    for (const OversellingRow& row : rows) {
+        SCOPED_TRACE(row.capacity + " " + row.overselling);
+        core::Model model;
+        model.setText(core::Text1(2), row.capacity);
+        model.setText(core::Text2(0), row.overselling);
+        EXPECT_EQ(core::ceilingFor(core::capacity(model), std::stod(row.overselling)),
+                  core::drawCeiling(model));
+    }
+}
+
+// The product is worked out as the program always has, raising by a factor 1 + p/100: with
+// 1.1 not exact in binary, 55 at 10 % lands a hair above 60.5 and draws up to 60, where 55 +
+// 5.5 would land on 60.5 itself and round to the even 60.
+TEST(CeilingFor, RaisesByTheFactorAsTheProgramAlwaysHas) {
+    EXPECT_GT(core::ceilingFor(55, 10), 60.5);
+    EXPECT_EQ(core::roundedCeiling(core::ceilingFor(55, 10)), 61);
+    EXPECT_GT(core::ceilingFor(100, 10), 110);
+    EXPECT_EQ(core::ceilingFor(100, 0), 100);
+    EXPECT_EQ(core::ceilingFor(250, -20), 200);
+}
+
+struct DemandRow {
+    const char* name;
+    float random;
+    double ceiling;
+    std::int16_t demand;
+};
+
+TEST(DemandOf, IsTheRemainderOfTheScaledDraw) {
+    const DemandRow rows[] = {
+        {"below the ceiling", testing_support::drawOf(105), 110, 105},
+        {"wraps above it", testing_support::drawOf(115), 110, 5},
+        {"the largest value scales to 10000", 0.99999994F, 110, 100},
+        {"zero", 0.0F, 110, 0},
+        // Just below 5.5 in double precision, exactly 5.5 in single, which rounds to even 6.
+        {"scaled in single precision", 0.00055F, 110, 6},
+        {"a half rounds to even, down", 0.00125F, 110, 12},
+        {"a negative ceiling by its size", testing_support::drawOf(10), -7, 3},
+        {"the ceiling rounds half to even", testing_support::drawOf(111), 110.5, 1},
+    };
+    for (const DemandRow& row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(core::demandOf(row.random, row.ceiling), row.demand);
+    }
+}
+
+// The tick draws through demandOf; this catches a tick that scales or rounds on its own.
+TEST(DemandOf, IsWhatTheTickDraws) {
+    const std::vector<float> values = {0.0F,    0.00055F, 0.00125F, 0.0105F,
+                                       0.0115F, 0.5F,     0.73215F, 0.99999994F};
+    core::Model model;
+    model.setText(core::Text1(2), "100");
+    model.setText(core::Text2(0), "10");
+    model.TickCount = 0;
+    testing_support::ScriptedRandom random(values);
+    for (const float value : values) {
+        SCOPED_TRACE(value);
+        ASSERT_EQ(core::Timer1_Timer(model, random), std::nullopt);
+        EXPECT_EQ(model.statistics.firstDraws().back().demand,
+                  core::demandOf(value, core::drawCeiling(model)));
     }
 }
 

@@ -7,7 +7,9 @@
 #include <algorithm>
 #include <cstdint>
 #include <numeric>
+#include <vector>
 
+#include "core/draw.hpp"
 #include "core/reset.hpp"
 #include "core/tick.hpp"
 #include "scripted_random.hpp"
@@ -207,6 +209,115 @@ TEST(RunStatisticsTest, StretchesKeepTheNewestUpToTheirBound) {
             ASSERT_EQ(stretches[i], (RunStatistics::Stretch{tick, tick - 1, inputsOf(tick)})) << i;
         }
     }
+}
+
+// A run of `ticks` ticks under `inputs`, every third one overloading, with a stride worth
+// thinning for the long ones.
+void recordRun(RunStatistics& statistics, std::int64_t ticks, Inputs inputs) {
+    for (std::int64_t tick = 1; tick <= ticks; ++tick) {
+        statistics.record(tick, static_cast<int>(tick % 120), tick / 3, inputs);
+    }
+}
+
+Inputs inputsOfRun(int run) {
+    return {100, 100.0 + run};
+}
+
+TEST(RunStatisticsTest, PastRunsKeepWhatEachResetEnded) {
+    RunStatistics statistics;
+    // The reset at load ends a run of no tick: there is nothing to draw of it.
+    statistics.reset();
+    EXPECT_TRUE(statistics.pastRuns().empty());
+
+    // A run that changed its inputs keeps those of its last stretch.
+    recordRun(statistics, 3, {90, 99});
+    statistics.record(4, 50, 1, {100, 110});
+    statistics.record(5, 105, 2, {100, 110});
+    const std::vector<RunStatistics::Point> series(statistics.series().begin(),
+                                                   statistics.series().end());
+    statistics.reset();
+    ASSERT_EQ(statistics.pastRuns().size(), 1U);
+    const RunStatistics::PastRun expected{series, {5, 2}, {100, 110}};
+    EXPECT_EQ(statistics.pastRuns()[0], expected);
+    EXPECT_TRUE(statistics.series().empty());
+
+    // A second reset straight after keeps nothing more.
+    statistics.reset();
+    EXPECT_EQ(statistics.pastRuns().size(), 1U);
+
+    // A long run is kept thinned as it was shown.
+    recordRun(statistics, 20'000, kSomeInputs);
+    const std::vector<RunStatistics::Point> thinned(statistics.series().begin(),
+                                                    statistics.series().end());
+    ASSERT_GT(statistics.stride(), 1);
+    statistics.reset();
+    ASSERT_EQ(statistics.pastRuns().size(), 2U);
+    EXPECT_EQ(statistics.pastRuns()[1].series, thinned);
+    EXPECT_EQ(statistics.pastRuns()[1].latest, (RunStatistics::Point{20'000, 20'000 / 3}));
+}
+
+TEST(RunStatisticsTest, PastRunsKeepTheNewestUpToTheirBound) {
+    RunStatistics statistics;
+    constexpr int kRuns = 8;
+    for (int run = 1; run <= kRuns; ++run) {
+        // Runs of different lengths, so each past run can be told from the others.
+        recordRun(statistics, std::int64_t{10} * run, inputsOfRun(run));
+        statistics.reset();
+        ASSERT_EQ(statistics.pastRuns().size(),
+                  std::min<std::size_t>(static_cast<std::size_t>(run), RunStatistics::kPastRuns));
+    }
+    const auto past = statistics.pastRuns();
+    for (std::size_t i = 0; i < past.size(); ++i) {
+        const int run =
+            kRuns - static_cast<int>(RunStatistics::kPastRuns) + 1 + static_cast<int>(i);
+        SCOPED_TRACE(run);
+        EXPECT_EQ(past[i].latest.tick, 10 * run);
+        EXPECT_EQ(past[i].series.size(), static_cast<std::size_t>(10 * run));
+        EXPECT_EQ(past[i].inputs, inputsOfRun(run));
+    }
+
+    statistics.forgetPastRuns();
+    EXPECT_TRUE(statistics.pastRuns().empty());
+    recordRun(statistics, 4, kSomeInputs);
+    statistics.reset();
+    EXPECT_EQ(statistics.pastRuns().size(), 1U);
+}
+
+// The past runs are drawn behind the current one and must leave its figures alone.
+TEST(RunStatisticsTest, PastRunsLeaveTheCurrentRunAsItWouldBe) {
+    RunStatistics withPast;
+    for (int run = 1; run <= 7; ++run) {
+        recordRun(withPast, 5000 + run, inputsOfRun(run));
+        withPast.reset();
+    }
+    RunStatistics fresh;
+    recordRun(withPast, 9000, kSomeInputs);
+    recordRun(fresh, 9000, kSomeInputs);
+    withPast.forgetPastRuns();
+    EXPECT_TRUE(std::ranges::equal(withPast.demandCounts(), fresh.demandCounts()));
+    EXPECT_TRUE(std::ranges::equal(withPast.firstDraws(), fresh.firstDraws()));
+    EXPECT_TRUE(std::ranges::equal(withPast.series(), fresh.series()));
+    EXPECT_TRUE(std::ranges::equal(withPast.stretches(), fresh.stretches()));
+    EXPECT_EQ(withPast.stride(), fresh.stride());
+    EXPECT_EQ(withPast.latest(), fresh.latest());
+}
+
+// "Изчисти" is the reset that ends a pupils' run; the one at load ends none.
+TEST(RunStatisticsTest, ResetSimulationKeepsTheRunItEnds) {
+    core::Model model;
+    core::ResetSimulation(model);
+    EXPECT_TRUE(model.statistics.pastRuns().empty());
+    model.setText(core::Text2(0), "10");
+    testing_support::ScriptedRandom random({drawOf(3), drawOf(105)});
+    for (int i = 0; i < 2; ++i) {
+        ASSERT_EQ(core::Timer1_Timer(model, random), std::nullopt);
+    }
+    // Read before the reset puts the texts back.
+    const double ceiling = core::drawCeiling(model);
+    core::ResetSimulation(model);
+    ASSERT_EQ(model.statistics.pastRuns().size(), 1U);
+    const RunStatistics::PastRun expected{{{1, 0}, {2, 1}}, {2, 1}, {100, ceiling}};
+    EXPECT_EQ(model.statistics.pastRuns()[0], expected);
 }
 
 }  // namespace

@@ -46,9 +46,10 @@ using namespace std::chrono_literals;
 
 constexpr const char* kChartTitle = "Графика — Надпродажба и коефициент на запас";
 constexpr const char* kSaveDataTitle = "Запази данните";
-// "Запази данните…" in the teaching window's context menu: after the four window actions
-// (pause, step, hide, presentation) and the separator, the fourth of the data items.
-constexpr int kSaveDataMenuDowns = 8;
+// "Запази данните…" in the teaching window's context menu: after the five window actions
+// (pause, step, hide, presentation, experiments) and the separator, the fourth of the data
+// items.
+constexpr int kSaveDataMenuDowns = 9;
 
 std::vector<unsigned long> pixels(Display* display, Window window, int x, int y, int width,
                                   int height) {

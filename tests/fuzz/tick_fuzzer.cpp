@@ -41,6 +41,7 @@ class FuzzedRandom final : public runtime::RandomSource {
         return static_cast<float>(data_.ConsumeIntegral<std::uint32_t>() >> 8U) / 16777216.0F;
     }
     void reseedFromClock() override {}
+    void reseed(std::uint32_t /*seed*/) override {}
 
   private:
     FuzzedDataProvider& data_;

@@ -253,14 +253,25 @@ void MainForm::Command1_Click(int index) {
         model_.timerEnabled = true;
     } else if (index == 1) {
         core::ResetSimulation(model_);
+        if (seed_) {
+            random_->reseed(*seed_);
+        }
         model_.setText(core::Text1(0), "");
     }
     syncTimer();
 }
 
+void MainForm::forgetPastRuns() {
+    model_.statistics.forgetPastRuns();
+    emit runControl_->changed();
+}
+
 void MainForm::Option1_Click(int index) {
     model_.Situation = static_cast<std::int16_t>(index);
     core::ResetSimulation(model_);
+    if (seed_) {
+        random_->reseed(*seed_);
+    }
     model_.setText(core::Text1(0), "");
     syncTimer();
 }

@@ -14,6 +14,7 @@
 #include <QPointer>
 #include <QWidget>
 #include <array>
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
@@ -49,6 +50,11 @@ class MainForm final : public QWidget {
 
     // Whether the tooltip of "% откази" states the expected share; a class may guess first.
     void setExpectedShareShown(bool shown);
+    // A seed set here starts the generator afresh at every "Изчисти" and change of case, so
+    // that a run can be shown again; none keeps the one clock-seeded sequence.
+    void setSeed(std::optional<std::uint32_t> seed) { seed_ = seed; }
+    // Lets go of the earlier runs the teaching window draws behind the current one.
+    void forgetPastRuns();
 
     // How the run is driven from outside the form; see ui/main_window/run_control.hpp.
     [[nodiscard]] RunControl& runControl() const { return *runControl_; }
@@ -82,6 +88,7 @@ class MainForm final : public QWidget {
     // The expected share the tooltip of "% откази" states, once it has stated one.
     std::optional<std::optional<double>> toolTipShare_;
     bool expectedShareShown_ = true;
+    std::optional<std::uint32_t> seed_;
 };
 
 }  // namespace ui

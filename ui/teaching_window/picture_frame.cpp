@@ -77,13 +77,13 @@ int plotHeight(QSize size, int heading, int line) {
 }
 
 int pictureChrome(int heading, int line) {
-    // Half a line under the heading; below the plot a quarter line, the row of labels of the
-    // axis across, and a quarter line.
-    return heading + line / 2 + line / 4 + line + line / 4;
+    // A third of a line under the heading; below the plot a quarter line, the row of labels
+    // of the axis across, and a quarter line.
+    return heading + line / 3 + line / 4 + line + line / 4;
 }
 
 QRect plotArea(QSize size, int heading, int valueLabelWidth, int line) {
-    return {valueLabelWidth + line, heading + line / 2,
+    return {valueLabelWidth + line, heading + line / 3,
             std::max(size.width() - valueLabelWidth - 2 * line, 1),
             std::max(plotHeight(size, heading, line), 1)};
 }

@@ -13,59 +13,13 @@
 #include "core/measured_share.hpp"
 #include "core/run_statistics.hpp"
 #include "ui/common/number_texts.hpp"
+#include "ui/teaching_window/table_writer.hpp"
 #include "ui/teaching_window/teaching_texts.hpp"
 
 namespace ui {
 namespace {
 
 using Stretch = core::RunStatistics::Stretch;
-
-class TableWriter {
-  public:
-    TableWriter(const core::Model& model, DataFormat format)
-        : separator_(fieldSeparator(model, format)),
-          lineBreak_(format == DataFormat::Csv ? QStringLiteral("\r\n") : QStringLiteral("\n")) {
-        if (format == DataFormat::Csv) {
-            text_ += QChar(QChar::ByteOrderMark);
-        }
-    }
-
-    void line(const QStringList& fields) {
-        for (qsizetype i = 0; i < fields.size(); ++i) {
-            if (i > 0) {
-                text_ += separator_;
-            }
-            text_ += quoted(fields[i]);
-        }
-        text_ += lineBreak_;
-    }
-
-    [[nodiscard]] QString text() const { return text_; }
-
-  private:
-    static QChar fieldSeparator(const core::Model& model, DataFormat format) {
-        if (format == DataFormat::Clipboard) {
-            return u'\t';
-        }
-        // A spreadsheet whose locale writes decimal commas splits its CSV at semicolons.
-        return model.decimalSeparator() == "," ? u';' : u',';
-    }
-
-    [[nodiscard]] QString quoted(const QString& field) const {
-        const bool needsQuotes = field.contains(separator_) || field.contains(u'"') ||
-                                 field.contains(u'\n') || field.contains(u'\r');
-        if (!needsQuotes) {
-            return field;
-        }
-        QString doubled = field;
-        doubled.replace(QStringLiteral("\""), QStringLiteral("\"\""));
-        return u'"' + doubled + u'"';
-    }
-
-    QChar separator_;
-    QString lineBreak_;
-    QString text_;
-};
 
 // "1 теглене", "5 000 тегления".
 QString drawsText(std::int64_t count, const core::Model& model) {

@@ -30,6 +30,16 @@ std::vector<Point> shownSeries(const core::Model& model) {
 namespace {
 
 const QColor kGuessColour{0xB0, 0x4A, 0x00};
+// Faint grey: earlier runs are background to the current one.
+const QColor kPastRunColour{0x70, 0x70, 0x70, 0x90};
+
+// "100 · 10 %": the capacity and the overselling an earlier run ended with.
+QString pastRunLabel(const core::RunStatistics::DrawInputs& inputs, const core::Model& model) {
+    const double percent = inputs.capacity != 0 ? (inputs.ceiling / inputs.capacity - 1) * 100 : 0;
+    return QStringLiteral("%1 · %2 %")
+        .arg(countText(inputs.capacity, model),
+             plainNumber(std::round(percent * 100) / 100, model));
+}
 
 }  // namespace
 
@@ -171,6 +181,28 @@ void ShareChart::paintEvent(QPaintEvent* /*event*/) {
         painter.setPen(QPen(kGuessColour, 3, Qt::DashLine));
         painter.drawLine(QPointF(plot.left(), axes.yOf(*guess_)),
                          QPointF(plot.right(), axes.yOf(*guess_)));
+    }
+    // The last runs before this one, faint behind it, each named by its inputs at its end.
+    const auto pastRuns = model().statistics.pastRuns();
+    for (const auto& past : pastRuns) {
+        std::vector<Point> pastPoints(past.series.begin(), past.series.end());
+        if (past.latest.tick > 0 &&
+            (pastPoints.empty() || pastPoints.back().tick < past.latest.tick)) {
+            pastPoints.push_back(past.latest);
+        }
+        const QPolygonF path = simplified(onePairPerColumn(measuredPath(axes, pastPoints)));
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(kPastRunColour, 1.5));
+        painter.drawPolyline(path);
+        if (!path.isEmpty()) {
+            const QString label = pastRunLabel(past.inputs, model());
+            const QPointF end = path.last();
+            const int width = metrics.horizontalAdvance(label);
+            painter.setPen(kPastRunColour);
+            painter.drawText(QRectF(std::max<double>(plot.left(), end.x() - width - line / 4.0),
+                                    end.y() - line, width, line),
+                             Qt::AlignRight | Qt::AlignBottom, label);
+        }
     }
     if (!points.empty()) {
         // Only the path needs smooth edges; the band and the level line cost less without.

@@ -32,8 +32,9 @@ QString inputsText(const core::Model& model) {
         return QStringLiteral("Надпродажба: брой елементи %1, надпродажба %2 %, таван %3")
             .arg(box(core::Text1(2)), box(core::Text2(0)), ceilingText);
     }
-    return QStringLiteral("Коефициент на запас: брой елементи %1, сигурност %2 %, таван %3")
-        .arg(box(core::Text1(2)), box(core::Text2(1)), ceilingText);
+    // The ceiling is the capacity itself here.
+    return QStringLiteral("Коефициент на запас: брой елементи %1, сигурност %2 %")
+        .arg(box(core::Text1(2)), box(core::Text2(1)));
 }
 
 QString summaryText(const core::Model& model, const SummaryView& view) {
@@ -108,6 +109,40 @@ QString drawExplanationText(const core::Model& model, bool expectedShown) {
                     .arg(twoDecimals(*expected, model), twoDecimals(*even, model), count(largest));
     } else if (expected) {
         text += QStringLiteral(" Очакваният дял е %1 %.").arg(twoDecimals(*expected, model));
+    }
+    return text;
+}
+
+QString classesSummaryText(const core::ClassesSummary& summary, const core::ClassesRequest& request,
+                           const core::Model& model, bool expectedShown) {
+    if (summary.finished == 0) {
+        return QStringLiteral("Още няма класове.");
+    }
+    const auto count = [&model](double value) { return countText(value, model); };
+    QString text;
+    if (expectedShown && summary.band) {
+        text =
+            QStringLiteral("%1 от %2 %3 в коридора; ")
+                .arg(count(summary.insideBand), count(summary.finished),
+                     (summary.finished == 1 ? QStringLiteral("клас") : QStringLiteral("класа")) +
+                         (summary.insideBand == 1 ? QStringLiteral(" е") : QStringLiteral(" са")));
+    } else {
+        text = QStringLiteral("%1 %2; ").arg(
+            count(summary.finished),
+            summary.finished == 1 ? QStringLiteral("клас") : QStringLiteral("класа"));
+    }
+    text += QStringLiteral("средно ") + percentOrNone(summary.meanPercent, model);
+    if (expectedShown && summary.expected) {
+        text += QStringLiteral("; очакван дял ") + percentOrNone(summary.expected, model);
+        if (summary.band) {
+            text += QStringLiteral(", коридор за %1 от %2 до %3")
+                        .arg(request.drawsPerClass == 1
+                                 ? QStringLiteral("1 теглене")
+                                 : count(static_cast<double>(request.drawsPerClass)) +
+                                       QStringLiteral(" тегления"),
+                             percentOrNone(summary.band->low, model),
+                             percentOrNone(summary.band->high, model));
+        }
     }
     return text;
 }

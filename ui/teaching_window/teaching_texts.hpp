@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "core/classes.hpp"
 #include "core/model.hpp"
 
 namespace ui {
@@ -50,6 +51,12 @@ QString summaryText(const core::Model& model, const SummaryView& view = {});
 // expected share differ from the demands above the capacity divided by all demands; in the
 // safety case, why nothing overloads. Without the expected share's value while it is hidden.
 QString drawExplanationText(const core::Model& model, bool expectedShown = true);
+
+// "28 от 30 класа са в коридора; средно 8,07 %; очакван дял 8,10 %, коридор за 100
+// тегления от 2,58 % до 13,62 %": what many classes at once came to; the expected share and
+// the band only while the expected share is shown.
+QString classesSummaryText(const core::ClassesSummary& summary, const core::ClassesRequest& request,
+                           const core::Model& model, bool expectedShown = true);
 
 // The class's guess as typed into its box: a percentage from 0 to 100 with either decimal
 // separator; none for an empty box or anything else.

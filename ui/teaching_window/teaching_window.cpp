@@ -19,6 +19,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QStackedWidget>
 #include <QStandardPaths>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -33,6 +34,7 @@
 #include "ui/main_window/main_form.hpp"
 #include "ui/teaching_window/demand_histogram.hpp"
 #include "ui/teaching_window/draw_explanation.hpp"
+#include "ui/teaching_window/experiments_page.hpp"
 #include "ui/teaching_window/flow_layout.hpp"
 #include "ui/teaching_window/frame_throttle.hpp"
 #include "ui/teaching_window/picture_area.hpp"
@@ -120,7 +122,7 @@ TeachingWindow::TeachingWindow(MainForm& form)
     // frame in the text's colour, as in the main window, that keeps its width in every state
     // so nothing moves, and reads on a light or a dark scheme.
     setStyleSheet(QStringLiteral(
-        "QPushButton { border: 2px solid palette(mid); border-radius: 3px; padding: 3px 10px;"
+        "QPushButton { border: 2px solid palette(mid); border-radius: 3px; padding: 1px 10px;"
         " background-color: palette(button); outline: none; }"
         "QPushButton:pressed { background-color: palette(midlight); }"
         "QPushButton:focus, QComboBox:focus, QLineEdit:focus"
@@ -129,7 +131,7 @@ TeachingWindow::TeachingWindow(MainForm& form)
         " padding: 2px 6px; }"));
 
     auto* layout = new QVBoxLayout(this);
-    const int margin = fontMetrics().height() / 3;
+    const int margin = fontMetrics().height() / 4;
     layout->setContentsMargins(margin, margin, margin, margin);
     layout->setSpacing(margin);
     inputs_ = new QLabel(this);
@@ -137,16 +139,26 @@ TeachingWindow::TeachingWindow(MainForm& form)
     inputs_->setAccessibleName(QStringLiteral("Случай и стойности"));
     inputs_->setFocusPolicy(Qt::StrongFocus);
     inputs_->setWordWrap(true);
+    // The pictures' size: one line at a projector's doubled scale, which leaves them room.
+    QFont readOut = font();
+    readOut.setPointSizeF(font().pointSizeF() * 0.85);
+    inputs_->setFont(readOut);
     inputs_->hide();
     layout->addWidget(inputs_);
     layout->addWidget(createControls());
-    layout->addWidget(createPicture(), 1);
+    pages_ = new QStackedWidget(this);
+    pages_->addWidget(createPicture());
+    experiments_ = new ExperimentsPage(form_.model(), pages_);
+    pages_->addWidget(experiments_);
+    layout->addWidget(pages_, 1);
+    connect(experiments_, &ExperimentsPage::seedChanged, this,
+            [this](std::optional<std::uint32_t> seed) { form_.setSeed(seed); });
     explanation_ = new DrawExplanation(form_.model(), this);
     createActions();
     // Tab runs down the window: the run, the guess, the summary, the pictures, the data.
-    QWidget* const order[] = {inputs_,   runButton_, clearButton_, speed_,       pause_,
-                              step_,     guess_,     explain_,     savePicture_, copyData_,
-                              saveData_, summary_,   shareChart_,  histogram_};
+    QWidget* const order[] = {inputs_,   runButton_, clearButton_,       speed_,      pause_,
+                              step_,     guess_,     experimentsButton_, explain_,    savePicture_,
+                              copyData_, saveData_,  summary_,           shareChart_, histogram_};
     for (std::size_t i = 1; i < std::size(order); ++i) {
         setTabOrder(order[i - 1], order[i]);
     }
@@ -183,7 +195,7 @@ void TeachingWindow::setSpeed(int tickMilliseconds) {
 QWidget* TeachingWindow::createControls() {
     auto* bar = new QWidget(this);
     auto* flow = new FlowLayout(bar);
-    flow->setSpacing(fontMetrics().height() / 3);
+    flow->setSpacing(fontMetrics().height() / 4);
 
     // The main window's own buttons, for presentation mode, where the main window is hidden.
     runButton_ = button(QStringLiteral("Изведи"), "ChartRun",
@@ -228,6 +240,11 @@ QWidget* TeachingWindow::createControls() {
     guess_->setMaxLength(8);
     guess_->setFixedWidth(fontMetrics().horizontalAdvance(QStringLiteral("00,00")) +
                           fontMetrics().height());
+    experimentsButton_ = button(QStringLiteral("Експерименти"), "ExperimentsButton",
+                                QStringLiteral("Много класове наведнъж и очакваният дял спрямо "
+                                               "надпродажбата (F8; F8 отново връща графиките)"),
+                                bar);
+    experimentsButton_->setCheckable(true);
     explain_ = button(QStringLiteral("Как се тегли?"), "DrawExplanationButton",
                       QStringLiteral("Защо очакваният дял не е просто броят на търсенията над "
                                      "капацитета, разделен на броя на всички търсения"),
@@ -251,6 +268,7 @@ QWidget* TeachingWindow::createControls() {
                              labelled(QStringLiteral("Скорост:"), speed_, bar),
                              static_cast<QWidget*>(pause_), static_cast<QWidget*>(step_),
                              labelled(QStringLiteral("Прогноза на класа, %"), guess_, bar),
+                             static_cast<QWidget*>(experimentsButton_),
                              static_cast<QWidget*>(explain_), static_cast<QWidget*>(savePicture_),
                              static_cast<QWidget*>(copyData_), static_cast<QWidget*>(saveData_)}) {
         flow->addWidget(control);
@@ -316,6 +334,11 @@ void TeachingWindow::createActions() {
                                  QKeySequence(Qt::Key_F11));
     presentation_->setCheckable(true);
     connect(presentation_, &QAction::toggled, this, &TeachingWindow::setPresenting);
+    showExperiments_ =
+        windowAction(QStringLiteral("Експерименти"), "ShowExperiments", QKeySequence(Qt::Key_F8));
+    showExperiments_->setCheckable(true);
+    connect(showExperiments_, &QAction::toggled, this, &TeachingWindow::showExperiments);
+    connect(experimentsButton_, &QPushButton::toggled, showExperiments_, &QAction::setChecked);
 
     auto* separator = new QAction(this);
     separator->setSeparator(true);
@@ -328,6 +351,11 @@ void TeachingWindow::createActions() {
     for (QPushButton* control : {explain_, savePicture_, copyData_, saveData_}) {
         menuItem(control);
     }
+    // The earlier runs drawn faintly behind the current one, kept until forgotten.
+    auto* forget = new QAction(QStringLiteral("Забрави предишните опити"), this);
+    forget->setObjectName(QStringLiteral("ForgetRuns"));
+    connect(forget, &QAction::triggered, this, [this] { form_.forgetPastRuns(); });
+    addAction(forget);
     // The main window's own items (the About box), all but the one that opens this window.
     auto* formSeparator = new QAction(this);
     formSeparator->setSeparator(true);
@@ -351,7 +379,7 @@ QWidget* TeachingWindow::createPicture() {
     picture_ = new QWidget(this);
     auto* layout = new QVBoxLayout(picture_);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(fontMetrics().height() / 3);
+    layout->setSpacing(fontMetrics().height() / 4);
     summary_ = new SummaryLine(picture_);
     summary_->setObjectName(QStringLiteral("ChartSummary"));
     shareChart_ = new ShareChart(form_.model(), picture_);
@@ -368,8 +396,15 @@ QWidget* TeachingWindow::createPicture() {
     return picture_;
 }
 
+void TeachingWindow::showExperiments(bool shown) {
+    const QSignalBlocker quiet(experimentsButton_);
+    experimentsButton_->setChecked(shown);
+    pages_->setCurrentIndex(shown ? 1 : 0);
+}
+
 void TeachingWindow::setExpectedShown(bool shown) {
     view_.expectedShown = shown;
+    experiments_->setExpectedShown(shown);
     shareChart_->setExpectedShown(shown);
     form_.setExpectedShareShown(shown);
     explanation_->refresh(shown);
@@ -417,6 +452,7 @@ void TeachingWindow::fitControls() {
         data->setVisible(tall && !presenting);
     }
     explain_->setVisible(!presenting);
+    experimentsButton_->setVisible(!presenting);
     // A short window keeps the summary at the text's size, so the pictures keep their room.
     QFont summaryFont = font();
     summaryFont.setPointSizeF(font().pointSizeF() * (tall ? 1.25 : 1.0));
@@ -452,6 +488,7 @@ void TeachingWindow::showSummary() {
         const QString inputs = inputsText(form_.model());
         if (inputs_->text() != inputs) {
             inputs_->setText(inputs);
+            experiments_->inputsChanged();
             if (explanation_->isVisible()) {
                 explanation_->refresh(view_.expectedShown);
             }
@@ -532,20 +569,20 @@ QImage TeachingWindow::pictureImage() const {
     const QFontMetrics metrics(font());
     const int line = metrics.height();
     const QRect captionRect = metrics.boundingRect(
-        QRect(line / 2, line / 4, picture_->width() - line, 10 * line), Qt::TextWordWrap, caption);
+        QRect(line / 2, line / 4, pages_->width() - line, 10 * line), Qt::TextWordWrap, caption);
     const int top = captionRect.bottom() + line / 2;
     // Twice the screen's density, so that a slide or a printout stays sharp.
     const qreal ratio = 2 * devicePixelRatioF();
-    QImage image(QSize(picture_->width(), top + picture_->height()) * ratio,
+    QImage image(QSize(pages_->width(), top + pages_->height()) * ratio,
                  QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(ratio);
     image.fill(palette().color(QPalette::Window));
     QPainter painter(&image);
     painter.setFont(font());
     painter.setPen(palette().color(QPalette::WindowText));
-    painter.drawText(QRect(line / 2, line / 4, picture_->width() - line, 10 * line),
-                     Qt::TextWordWrap, caption);
-    picture_->render(&painter, QPoint(0, top));
+    painter.drawText(QRect(line / 2, line / 4, pages_->width() - line, 10 * line), Qt::TextWordWrap,
+                     caption);
+    pages_->currentWidget()->render(&painter, QPoint(0, top));
     return image;
 }
 
@@ -554,7 +591,8 @@ bool TeachingWindow::savePicture(const QString& path) const {
 }
 
 QString TeachingWindow::dataText() const {
-    return runData(form_.model(), DataFormat::Clipboard);
+    return pages_->currentIndex() == 1 ? experiments_->dataText(DataFormat::Clipboard)
+                                       : runData(form_.model(), DataFormat::Clipboard);
 }
 
 bool TeachingWindow::saveData(const QString& path) const {
@@ -562,7 +600,9 @@ bool TeachingWindow::saveData(const QString& path) const {
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
         return false;
     }
-    const QByteArray bytes = runData(form_.model(), DataFormat::Csv).toUtf8();
+    const QByteArray bytes = (pages_->currentIndex() == 1 ? experiments_->dataText(DataFormat::Csv)
+                                                          : runData(form_.model(), DataFormat::Csv))
+                                 .toUtf8();
     return file.write(bytes) == bytes.size() && file.flush();
 }
 

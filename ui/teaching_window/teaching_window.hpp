@@ -20,12 +20,14 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QStackedWidget;
 class QTimer;
 
 namespace ui {
 
 class DemandHistogram;
 class DrawExplanation;
+class ExperimentsPage;
 class FrameThrottle;
 class MainForm;
 class PictureArea;
@@ -40,12 +42,13 @@ class TeachingWindow final : public QWidget {
   public:
     explicit TeachingWindow(MainForm& form);
 
-    // The summary and both pictures under a line that names the case, the inputs and the
-    // number of draws, at twice the screen's pixel density.
+    // The page shown, the first's summary and pictures or the experiments, under a line that
+    // names the case, the inputs and the number of draws, at twice the screen's pixel density.
     [[nodiscard]] QImage pictureImage() const;
     // pictureImage() as a PNG file; false when it could not be written.
     bool savePicture(const QString& path) const;
-    // The run's data as "Копирай данните" copies it: tab-separated, see run_data.hpp.
+    // The shown page's data as "Копирай данните" copies it: tab-separated, see run_data.hpp
+    // and experiments_data.hpp.
     [[nodiscard]] QString dataText() const;
     // The run's data as "Запази данните…" saves it; false when it could not be written.
     bool saveData(const QString& path) const;
@@ -70,6 +73,7 @@ class TeachingWindow final : public QWidget {
     void repaintPictures();
     void describePictures();
     void setExpectedShown(bool shown);
+    void showExperiments(bool shown);
     // Shows what the window's height and mode leave room for.
     void fitControls();
     void askAndSavePicture();
@@ -85,6 +89,8 @@ class TeachingWindow final : public QWidget {
     DemandHistogram* histogram_ = nullptr;
     PictureArea* pictures_ = nullptr;
     QWidget* picture_ = nullptr;
+    ExperimentsPage* experiments_ = nullptr;
+    QStackedWidget* pages_ = nullptr;
     QPushButton* runButton_ = nullptr;
     QPushButton* clearButton_ = nullptr;
     QPushButton* pause_ = nullptr;
@@ -92,11 +98,13 @@ class TeachingWindow final : public QWidget {
     QComboBox* speed_ = nullptr;
     QLineEdit* guess_ = nullptr;
     QPushButton* explain_ = nullptr;
+    QPushButton* experimentsButton_ = nullptr;
     QPushButton* savePicture_ = nullptr;
     QPushButton* copyData_ = nullptr;
     QPushButton* saveData_ = nullptr;
     QAction* hideExpected_ = nullptr;
     QAction* presentation_ = nullptr;
+    QAction* showExperiments_ = nullptr;
     DrawExplanation* explanation_ = nullptr;
     QTimer* frame_ = nullptr;
     QTimer* copied_ = nullptr;

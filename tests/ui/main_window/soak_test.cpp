@@ -34,6 +34,7 @@ class RecordingRandom final : public runtime::RandomSource {
         return last_;
     }
     void reseedFromClock() override { inner_.reseedFromClock(); }
+    void reseed(std::uint32_t seed) override { inner_.reseed(seed); }
     [[nodiscard]] float last() const { return last_; }
 
   private:

@@ -13,6 +13,7 @@
 #include "core/expected_share.hpp"
 #include "core/measured_share.hpp"
 #include "core/model.hpp"
+#include "ui/teaching_window/experiments_geometry.hpp"
 #include "ui/teaching_window/histogram_geometry.hpp"
 #include "ui/teaching_window/picture_painting.hpp"
 #include "ui/teaching_window/share_chart_geometry.hpp"
@@ -601,6 +602,27 @@ class PictureGeometryTest : public QObject {
         QCOMPARE(path.size(), 2);
         QCOMPARE(path[1].y(), axes.yOf(100));
         QCOMPARE(path[0].x(), axes.xOf(3));
+    }
+
+    // The experiments page: the share axis reaches every class's share and the band with
+    // room, each class is in the middle of its column, and the pointer finds the nearest
+    // percentage of the curve.
+    void experimentsPicturesPlaceTheirPoints() {
+        const std::vector<double> shares{2.0, 14.2, 7.0};
+        QCOMPARE(ui::sharesTop(shares, std::nullopt), 15.0);
+        QCOMPARE(ui::sharesTop(shares, 19.0), 25.0);
+        QCOMPARE(ui::sharesTop({}, std::nullopt), 5.0);
+        QCOMPARE(ui::sharesTop(std::vector<double>{100.0}, 100.0), 100.0);
+
+        const QRect plot(0, 0, 100, 50);
+        QCOMPARE(ui::classDot(plot, 0, 10, 0, 10), QPointF(5, 49));
+        QCOMPARE(ui::classDot(plot, 9, 10, 10, 10), QPointF(95, 49 - 50));
+
+        QCOMPARE(ui::nearestPercent(QRect(10, 0, 99, 10), 10.0), std::optional<int>(0));
+        QCOMPARE(ui::nearestPercent(QRect(10, 0, 99, 10), 10 + 99 * 0.5), std::optional<int>(50));
+        QCOMPARE(ui::nearestPercent(QRect(10, 0, 99, 10), 109.0), std::optional<int>(99));
+        QCOMPARE(ui::nearestPercent(QRect(10, 0, 99, 10), 5.0), std::nullopt);
+        QCOMPARE(ui::curvePoint(QRect(10, 0, 99, 10), 99, 0, 10).x(), 109.0);
     }
 };
 

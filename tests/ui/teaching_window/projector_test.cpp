@@ -5,6 +5,7 @@
 // screen's height with at least three labelled steps above zero, both pictures are on screen,
 // and no control is cut off.
 
+#include <QAction>
 #include <QPushButton>
 #include <QScreen>
 #include <QtTest>
@@ -28,18 +29,21 @@ class ProjectorTest : public QObject, protected testing_support::FormDriver {
     }
 
     // Every picture's plot and labels, and every shown control, as the window stands now.
-    void checkEverythingFits(const char* state) {
-        QTest::qWait(0);
+    void checkEverythingFits(const char* state, std::initializer_list<const char*> pictures = {
+                                                    "ShareChart", "DemandHistogram"}) {
+        // Layouts redone for what was shown or hidden, as before the next paint.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
         ui::TeachingWindow* window = chart();
         const QRect screen = window->screen()->geometry();
         const QRect inside = window->rect();
-        for (const char* name : {"ShareChart", "DemandHistogram"}) {
+        for (const char* name : pictures) {
             const auto* picture = window->findChild<ui::Picture*>(QLatin1String(name));
             const ui::Picture::Frame frame = picture->frame();
             const QString where = QStringLiteral("%1, %2, plot %3 high, %4 labels")
                                       .arg(QLatin1String(state), QLatin1String(name))
                                       .arg(frame.plot.height())
                                       .arg(frame.labelledValues.size());
+            qInfo("%s", qPrintable(where));
             QVERIFY2(frame.plot.height() >= screen.height() / 4, qPrintable(where));
             QVERIFY2(frame.labelledValues.size() >= 4, qPrintable(where));
             const QRect onWindow(picture->mapTo(window, QPoint(0, 0)), picture->size());
@@ -55,7 +59,11 @@ class ProjectorTest : public QObject, protected testing_support::FormDriver {
                      qPrintable(QLatin1String(state) + QLatin1Char(' ') + control->objectName()));
             if (auto* button = qobject_cast<QPushButton*>(control)) {
                 // A button no narrower than its text needs shows all of it.
-                QVERIFY2(button->width() >= button->sizeHint().width(), qPrintable(button->text()));
+                QVERIFY2(button->width() >= button->sizeHint().width(),
+                         qPrintable(QStringLiteral("%1 %2: %3 < %4")
+                                        .arg(QLatin1String(state), button->text())
+                                        .arg(button->width())
+                                        .arg(button->sizeHint().width())));
             }
         }
     }
@@ -88,6 +96,13 @@ class ProjectorTest : public QObject, protected testing_support::FormDriver {
         QTRY_VERIFY(chart()->isMaximized());
         QTRY_COMPARE(chart()->size(), chart()->screen()->availableGeometry().size());
         checkEverythingFits("maximised");
+
+        chart()->findChild<QAction*>(QStringLiteral("ShowExperiments"))->trigger();
+        QTRY_VERIFY(!chart()
+                         ->findChild<QWidget*>(QStringLiteral("Experiments"))
+                         ->visibleRegion()
+                         .isEmpty());
+        checkEverythingFits("experiments", {"SharePerClass", "ShareAgainstOverselling"});
     }
 };
 

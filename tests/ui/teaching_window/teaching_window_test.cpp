@@ -259,7 +259,8 @@ class TeachingWindowTest : public QObject, protected testing_support::FormDriver
         } while (widget != inChart("Speed"));
         QCOMPARE(chain,
                  QStringList({QStringLiteral("Speed"), QStringLiteral("Pause"),
-                              QStringLiteral("ClassGuess"), QStringLiteral("DrawExplanationButton"),
+                              QStringLiteral("ClassGuess"), QStringLiteral("ExperimentsButton"),
+                              QStringLiteral("DrawExplanationButton"),
                               QStringLiteral("SavePicture"), QStringLiteral("CopyData"),
                               QStringLiteral("SaveData"), QStringLiteral("ChartSummary"),
                               QStringLiteral("ShareChart"), QStringLiteral("DemandHistogram")}));

@@ -1,0 +1,96 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The overselling authors
+#include "core/classes.hpp"
+
+#include <algorithm>
+#include <limits>
+#include <numeric>
+
+#include "core/draw.hpp"
+#include "core/expected_share.hpp"
+
+namespace core {
+namespace {
+
+std::int64_t saturatedProduct(std::int64_t a, std::int64_t b) {
+    if (a == 0 || b == 0) {
+        return 0;
+    }
+    constexpr std::int64_t kLargest = std::numeric_limits<std::int64_t>::max();
+    return b > kLargest / a ? kLargest : a * b;
+}
+
+}  // namespace
+
+ClassesRun::ClassesRun(ClassesRequest request, std::uint32_t seed) : request_(request) {
+    random_.reseed(seed);
+    // Checked once here, so no draw below can raise for a ceiling that rounds to nothing.
+    if (drawableDemands(request_.ceiling) && request_.classes > 0 && request_.drawsPerClass > 0) {
+        classesToRun_ = static_cast<std::size_t>(request_.classes);
+        drawsTotal_ = saturatedProduct(request_.classes, request_.drawsPerClass);
+    }
+    overloads_.reserve(classesToRun_);
+}
+
+bool ClassesRun::advance(std::int64_t draws) {
+    const double capacity = request_.capacity;
+    const double ceiling = request_.ceiling;
+    while (draws > 0 && !done()) {
+        const std::int64_t slice = std::min(draws, request_.drawsPerClass - drawsInClass_);
+        // A local count, so the loop keeps it in a register rather than in the object.
+        std::int64_t overloads = 0;
+        for (std::int64_t i = 0; i < slice; ++i) {
+            if (capacity < demandOf(random_.next(), ceiling)) {
+                ++overloads;
+            }
+        }
+        overloadsInClass_ += overloads;
+        drawsInClass_ += slice;
+        drawsDone_ += slice;
+        draws -= slice;
+        if (drawsInClass_ == request_.drawsPerClass) {
+            overloads_.push_back(overloadsInClass_);
+            drawsInClass_ = 0;
+            overloadsInClass_ = 0;
+        }
+    }
+    return done();
+}
+
+bool ClassesRun::done() const {
+    return overloads_.size() == classesToRun_;
+}
+
+ClassesSummary summarize(const ClassesRun& run) {
+    const ClassesRequest& request = run.request();
+    const auto overloads = run.overloads();
+    ClassesSummary summary{};
+    summary.finished = static_cast<int>(overloads.size());
+    summary.expected = expectedSharePercent(request.capacity, request.ceiling);
+    if (summary.expected) {
+        summary.band = shareBand(*summary.expected, static_cast<double>(request.drawsPerClass));
+    }
+    if (overloads.empty()) {
+        return summary;
+    }
+    // Every class has the same number of draws, so the mean of the shares is the share of all
+    // the overloads together: one division instead of a sum of rounded ones.
+    const std::int64_t allOverloads =
+        std::accumulate(overloads.begin(), overloads.end(), std::int64_t{0});
+    summary.meanPercent = measuredSharePercent(
+        allOverloads, static_cast<std::int64_t>(overloads.size()) * request.drawsPerClass);
+    if (summary.band) {
+        const ShareBand band = *summary.band;
+        // The share of a class as the tick shows it, so a class on an edge counts as the
+        // window would show it.
+        summary.insideBand =
+            static_cast<int>(std::ranges::count_if(overloads, [&](std::int64_t classOverloads) {
+                const double share =
+                    measuredSharePercent(classOverloads, request.drawsPerClass).value_or(0);
+                return band.low <= share && share <= band.high;
+            }));
+    }
+    return summary;
+}
+
+}  // namespace core

@@ -1,0 +1,154 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The overselling authors
+// The experiments page driven by its object names, checked against the core: the classes it
+// shows are those core::ClassesRun gives for the same seed, and they leave the main window's
+// run alone.
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+#include <memory>
+
+#include "core/classes.hpp"
+#include "core/draw.hpp"
+#include "core/share_curve.hpp"
+#include "form_driver.hpp"
+#include "scripted_random.hpp"
+#include "ui/application/window_actions.hpp"
+#include "ui/common/number_texts.hpp"
+#include "ui/teaching_window/experiments_geometry.hpp"
+#include "ui/teaching_window/picture.hpp"
+#include "ui/teaching_window/teaching_texts.hpp"
+#include "ui/teaching_window/teaching_window.hpp"
+
+using testing_support::drawOf;
+using testing_support::ScriptedRandom;
+
+class ExperimentsTest : public QObject, protected testing_support::FormDriver {
+    Q_OBJECT
+
+  private:
+    [[nodiscard]] ui::TeachingWindow* chart() const {
+        return form_->findChild<ui::TeachingWindow*>(QStringLiteral("ChartWindow"));
+    }
+    template <typename T = QWidget>
+    T* inChart(const char* name) const {
+        return chart()->findChild<T*>(QLatin1String(name));
+    }
+    // Opens the page with 10 % overselling at capacity 100 and the seed 42.
+    void openPage() {
+        auto random = std::make_unique<ScriptedRandom>(std::vector<float>{drawOf(105), drawOf(3)});
+        random_ = random.get();
+        form_ = std::make_unique<ui::MainForm>(std::move(random));
+        ui::installWindowActions(*form_);
+        form_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
+        type("Text2(0)", QStringLiteral("10"));
+        QTest::keyClick(form_.get(), Qt::Key_F2);
+        QVERIFY(chart() != nullptr);
+        inChart<QLineEdit>("Seed")->setText(QStringLiteral("42"));
+        inChart<QAction>("ShowExperiments")->trigger();
+        QTRY_VERIFY(inChart("Experiments")->isVisible());
+    }
+    void chooseAndRun(int classes, int draws) {
+        inChart<QComboBox>("ClassCount")->setCurrentText(QString::number(classes));
+        inChart<QComboBox>("DrawsPerClass")->setCurrentText(QString::number(draws));
+        inChart<QPushButton>("RunClasses")->click();
+        QTRY_VERIFY(!inChart<QLabel>("ClassesSummary")
+                         ->text()
+                         .startsWith(QStringLiteral("Класовете се изчисляват")));
+    }
+
+    ScriptedRandom* random_ = nullptr;
+
+  private slots:
+    void cleanup() { form_.reset(); }
+
+    // What the page says is what the core's runner gives from the same seed, and the main
+    // window's log, counters and generator are untouched.
+    void classesAgreeWithTheCoreAndLeaveTheRunAlone() {
+        openPage();
+        const std::string logBefore = form_->model().text(core::Text1(0));
+        chooseAndRun(30, 100);
+        core::ClassesRun expected(
+            {core::capacity(form_->model()), core::drawCeiling(form_->model()), 30, 100}, 42);
+        expected.advance(30 * 100);
+        const QString summary = inChart<QLabel>("ClassesSummary")->text();
+        QCOMPARE(summary, ui::classesSummaryText(core::summarize(expected), expected.request(),
+                                                 form_->model()));
+        QVERIFY2(summary.contains(QStringLiteral(" от 30 класа ")), qPrintable(summary));
+        QVERIFY(inChart<ui::Picture>("SharePerClass")
+                    ->accessibleDescription()
+                    .contains(QStringLiteral("класа")));
+        QCOMPARE(form_->model().TickCount.value_or(0), 0);
+        QCOMPARE(form_->model().text(core::Text1(0)), logBefore);
+        // The generator of the main window still gives its first scripted value.
+        click("Command1(0)");
+        QVERIFY(emitTimeout());
+        QCOMPARE(form_->model().OverloadCount, 1);
+    }
+
+    // A thousand classes of ten thousand draws run a slice at a time: the page says how far it
+    // is while the event loop goes on, and ends with every class counted.
+    void aThousandClassesRunInSlices() {
+        openPage();
+        // The draws first: the summary names a thousand classes only once they have run.
+        inChart<QComboBox>("DrawsPerClass")->setCurrentText(QStringLiteral("10000"));
+        inChart<QComboBox>("ClassCount")->setCurrentText(QStringLiteral("1000"));
+        QVERIFY(
+            inChart<QLabel>("ClassesSummary")->text().contains(QStringLiteral(" от 30 класа ")) ||
+            inChart<QLabel>("ClassesSummary")->text().startsWith(QStringLiteral("Класовете")));
+        QTRY_VERIFY_WITH_TIMEOUT(
+            inChart<QLabel>("ClassesSummary")->text().contains(QStringLiteral(" от 1000 класа ")),
+            20000);
+    }
+
+    // The curve is the core's at every percentage; its tooltip names the point under it.
+    void theCurveIsTheCoresAndItsPointsAreNamed() {
+        openPage();
+        auto* curve = inChart<ui::Picture>("ShareAgainstOverselling");
+        const auto values = core::shareAgainstOverselling(100);
+        QVERIFY(
+            curve->accessibleDescription().contains(QStringLiteral("при 10 % надпродажба ") +
+                                                    ui::twoDecimals(*values[10], form_->model())));
+        const QRect plot = curve->frame().plot;
+        const QPointF point = ui::curvePoint(plot, 10, *values[10], 100);
+        QCOMPARE(ui::nearestPercent(plot, point.x()), std::optional<int>(10));
+    }
+
+    // The seed makes "Изчисти" start the same run again; an empty box does not reseed.
+    void theSeedRepeatsARun() {
+        openPage();
+        click("Command1(1)");
+        QCOMPARE(random_->seeds(), std::vector<std::uint32_t>{42});
+        inChart<QLineEdit>("Seed")->clear();
+        click("Command1(1)");
+        QCOMPARE(random_->seeds(), std::vector<std::uint32_t>{42});
+    }
+
+    // Hiding the expected share hides it here too.
+    void hidingTheExpectedShareHidesTheBand() {
+        openPage();
+        chooseAndRun(10, 100);
+        inChart<QAction>("HideExpected")->trigger();
+        const QString hidden = inChart<QLabel>("ClassesSummary")->text();
+        QVERIFY2(!hidden.contains(QStringLiteral("коридор")), qPrintable(hidden));
+        inChart<QAction>("HideExpected")->trigger();
+        QVERIFY(inChart<QLabel>("ClassesSummary")->text().contains(QStringLiteral("коридор")));
+    }
+};
+
+int main(int argc, char* argv[]) {
+    qputenv("LC_ALL", "bg_BG.UTF-8");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication application(argc, argv);
+    ExperimentsTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "experiments_test.moc"

@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The overselling authors
+#include "ui/teaching_window/experiments_geometry.hpp"
+
+#include <algorithm>
+#include <cmath>
+
+#include "ui/teaching_window/picture_painting.hpp"
+
+namespace ui {
+namespace {
+
+constexpr int kLastPercent = 99;
+
+}  // namespace
+
+double sharesTop(std::span<const double> shares, std::optional<double> bandHigh) {
+    double top = 5;
+    for (const double share : shares) {
+        top = std::max(top, share);
+    }
+    if (bandHigh) {
+        top = std::max(top, *bandHigh * 1.1);
+    }
+    top = std::min(top, 100.0);
+    const double step = niceStep(top, 5);
+    return std::min(std::ceil(top / step) * step, 100.0);
+}
+
+QPointF classDot(const QRect& plot, int index, int classes, double percent, double top) {
+    const double column = static_cast<double>(plot.width()) / std::max(classes, 1);
+    return {plot.left() + (index + 0.5) * column, plot.bottom() - plot.height() * percent / top};
+}
+
+QPointF curvePoint(const QRect& plot, double percent, double share, double top) {
+    return {plot.left() + plot.width() * percent / kLastPercent,
+            plot.bottom() - plot.height() * share / top};
+}
+
+std::optional<int> nearestPercent(const QRect& plot, double x) {
+    if (x < plot.left() - 0.5 || x > plot.right() + 0.5 || plot.width() <= 0) {
+        return std::nullopt;
+    }
+    const double percent = (x - plot.left()) / plot.width() * kLastPercent;
+    return std::clamp(static_cast<int>(std::lround(percent)), 0, kLastPercent);
+}
+
+}  // namespace ui

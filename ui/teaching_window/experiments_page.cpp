@@ -1,0 +1,216 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The overselling authors
+#include "ui/teaching_window/experiments_page.hpp"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <random>
+
+#include "core/draw.hpp"
+#include "ui/teaching_window/class_shares_chart.hpp"
+#include "ui/teaching_window/experiments_data.hpp"
+#include "ui/teaching_window/flow_layout.hpp"
+#include "ui/teaching_window/picture_area.hpp"
+#include "ui/teaching_window/share_curve_chart.hpp"
+#include "ui/teaching_window/teaching_texts.hpp"
+
+namespace ui {
+namespace {
+
+// Draws per slice of the event loop: a few milliseconds' work, so that input is answered
+// well within 50 ms while a thousand classes run.
+constexpr std::int64_t kDrawsPerSlice = 20000;
+constexpr qint64 kSliceMilliseconds = 8;
+// A run shorter than this shows no progress; one longer says how far it is.
+constexpr qint64 kMomentMilliseconds = 150;
+
+QComboBox* countBox(const char* name, const QString& accessibleName,
+                    std::initializer_list<int> counts, int chosen, QWidget* parent) {
+    auto* box = new QComboBox(parent);
+    box->setObjectName(QLatin1String(name));
+    box->setAccessibleName(accessibleName);
+    box->setToolTip(accessibleName);
+    for (const int count : counts) {
+        box->addItem(QString::number(count), count);
+    }
+    box->setCurrentIndex(box->findData(chosen));
+    return box;
+}
+
+QWidget* labelledBox(const QString& text, QWidget* box, QWidget* parent) {
+    auto* pair = new QWidget(parent);
+    auto* layout = new QHBoxLayout(pair);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* label = new QLabel(text, pair);
+    label->setBuddy(box);
+    box->setParent(pair);
+    layout->addWidget(label);
+    layout->addWidget(box);
+    return pair;
+}
+
+}  // namespace
+
+ExperimentsPage::ExperimentsPage(const core::Model& model, QWidget* parent)
+    : QWidget(parent), model_(model) {
+    setObjectName(QStringLiteral("Experiments"));
+    setAccessibleName(QStringLiteral("Експерименти"));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(fontMetrics().height() / 3);
+    layout->addWidget(createControls());
+    summary_ = new QLabel(this);
+    summary_->setObjectName(QStringLiteral("ClassesSummary"));
+    summary_->setAccessibleName(QStringLiteral("Обобщение на класовете"));
+    summary_->setWordWrap(true);
+    summary_->setFocusPolicy(Qt::StrongFocus);
+    QFont bold = font();
+    bold.setBold(true);
+    summary_->setFont(bold);
+    layout->addWidget(summary_);
+    classShares_ = new ClassSharesChart(model_, this);
+    curve_ = new ShareCurveChart(model_, this);
+    QFont pictureFont = font();
+    pictureFont.setPointSizeF(font().pointSizeF() * 0.85);
+    classShares_->setFont(pictureFont);
+    curve_->setFont(pictureFont);
+    pictures_ = new PictureArea(classShares_, curve_, this);
+    layout->addWidget(pictures_, 1);
+
+    slice_ = new QTimer(this);
+    slice_->setInterval(0);
+    connect(slice_, &QTimer::timeout, this, &ExperimentsPage::advance);
+    showSummary();
+}
+
+ExperimentsPage::~ExperimentsPage() = default;
+
+QWidget* ExperimentsPage::createControls() {
+    auto* bar = new QWidget(this);
+    auto* flow = new FlowLayout(bar);
+    flow->setSpacing(fontMetrics().height() / 3);
+    classCount_ =
+        countBox("ClassCount", QStringLiteral("Брой класове"), {10, 30, 100, 1000}, 30, bar);
+    drawsPerClass_ = countBox("DrawsPerClass", QStringLiteral("Тегления на клас"),
+                              {10, 100, 1000, 10000}, 100, bar);
+    runClasses_ = new QPushButton(QStringLiteral("Нови класове"), bar);
+    runClasses_->setObjectName(QStringLiteral("RunClasses"));
+    runClasses_->setAutoDefault(true);
+    runClasses_->setToolTip(
+        QStringLiteral("Пуска същия опит в толкова нови класове, с текущите стойности"));
+    runClasses_->setAccessibleDescription(runClasses_->toolTip());
+    seedBox_ = new QLineEdit(bar);
+    seedBox_->setObjectName(QStringLiteral("Seed"));
+    seedBox_->setAccessibleName(QStringLiteral("Зърно"));
+    seedBox_->setToolTip(QStringLiteral(
+        "Цяло число: с него „Изчисти“ и „Нови класове“ започват едни и същи тегления, за да се "
+        "покажат отново; празно — всеки път различни"));
+    seedBox_->setAccessibleDescription(seedBox_->toolTip());
+    seedBox_->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d{0,9}")), seedBox_));
+    seedBox_->setFixedWidth(fontMetrics().horizontalAdvance(QStringLiteral("000000000")) +
+                            fontMetrics().height());
+    flow->addWidget(labelledBox(QStringLiteral("Класове:"), classCount_, bar));
+    flow->addWidget(labelledBox(QStringLiteral("Тегления на клас:"), drawsPerClass_, bar));
+    flow->addWidget(runClasses_);
+    flow->addWidget(labelledBox(QStringLiteral("Зърно:"), seedBox_, bar));
+
+    connect(runClasses_, &QPushButton::clicked, this, &ExperimentsPage::runClasses);
+    connect(classCount_, &QComboBox::currentIndexChanged, this, &ExperimentsPage::runClasses);
+    connect(drawsPerClass_, &QComboBox::currentIndexChanged, this, &ExperimentsPage::runClasses);
+    connect(seedBox_, &QLineEdit::textChanged, this, [this](const QString& text) {
+        bool ok = false;
+        const std::uint32_t value = text.toUInt(&ok);
+        seed_ = ok ? std::optional(value) : std::nullopt;
+        emit seedChanged(seed_);
+    });
+    return bar;
+}
+
+void ExperimentsPage::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // The first look at the page shows classes at once.
+    if (!run_) {
+        runClasses();
+    }
+}
+
+void ExperimentsPage::runClasses() {
+    const core::ClassesRequest request{
+        .capacity = core::capacity(model_),
+        .ceiling = core::drawCeiling(model_),
+        .classes = classCount_->currentData().toInt(),
+        .drawsPerClass = drawsPerClass_->currentData().toInt(),
+    };
+    // From the seed where the teacher set one, so the same classes can be shown again.
+    const std::uint32_t seed = seed_ ? *seed_ : std::random_device{}();
+    classShares_->setRun(nullptr);
+    run_ = std::make_unique<core::ClassesRun>(request, seed);
+    classShares_->setRun(run_.get());
+    started_.start();
+    advance();
+    if (!run_->done()) {
+        slice_->start();
+    }
+}
+
+bool ExperimentsPage::running() const {
+    return slice_->isActive();
+}
+
+void ExperimentsPage::advance() {
+    QElapsedTimer slice;
+    slice.start();
+    while (!run_->done() && slice.elapsed() < kSliceMilliseconds) {
+        run_->advance(kDrawsPerSlice);
+    }
+    if (run_->done()) {
+        slice_->stop();
+    }
+    showSummary();
+    classShares_->update();
+}
+
+void ExperimentsPage::showSummary() {
+    if (!run_) {
+        summary_->setText(QStringLiteral("Още няма класове."));
+        return;
+    }
+    if (!run_->done() && started_.elapsed() >= kMomentMilliseconds) {
+        const auto percent =
+            100 * run_->drawsDone() / std::max<std::int64_t>(run_->drawsTotal(), 1);
+        summary_->setText(QStringLiteral("Класовете се изчисляват: %1 %").arg(percent));
+        return;
+    }
+    if (!run_->done()) {
+        return;
+    }
+    summary_->setText(
+        classesSummaryText(core::summarize(*run_), run_->request(), model_, expectedShown_));
+    classShares_->setAccessibleDescription(classShares_->description());
+    curve_->setAccessibleDescription(curve_->description());
+}
+
+void ExperimentsPage::setExpectedShown(bool shown) {
+    expectedShown_ = shown;
+    curve_->setExpectedShown(shown);
+    classShares_->setExpectedShown(shown);
+    showSummary();
+}
+
+void ExperimentsPage::inputsChanged() {
+    curve_->update();
+    curve_->setAccessibleDescription(curve_->description());
+}
+
+QString ExperimentsPage::dataText(DataFormat format) const {
+    return experimentsData(model_, run_.get(), seed_, format);
+}
+
+}  // namespace ui

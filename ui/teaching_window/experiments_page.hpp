@@ -1,0 +1,78 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The overselling authors
+#pragma once
+
+#include <QElapsedTimer>
+#include <QWidget>
+#include <cstdint>
+#include <memory>
+#include <optional>
+
+#include "core/classes.hpp"
+#include "core/model.hpp"
+#include "ui/teaching_window/run_data.hpp"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTimer;
+
+namespace ui {
+
+class ClassSharesChart;
+class PictureArea;
+class ShareCurveChart;
+
+// "Експерименти": the same experiment run by many classes at once with the current case and
+// inputs, and the expected share against the overselling percentage. Independent of the main
+// window's run: it reads the inputs, never the log or the counters, and draws from a generator
+// of its own, a slice at a time so that the window keeps answering.
+class ExperimentsPage final : public QWidget {
+    Q_OBJECT
+
+  public:
+    ExperimentsPage(const core::Model& model, QWidget* parent);
+    ~ExperimentsPage() override;
+
+    ExperimentsPage(const ExperimentsPage&) = delete;
+    ExperimentsPage& operator=(const ExperimentsPage&) = delete;
+
+    // New classes with the chosen counts and the inputs as they are now.
+    void runClasses();
+    [[nodiscard]] bool running() const;
+    void setExpectedShown(bool shown);
+    // The seed typed into "Зърно"; none while it is empty.
+    [[nodiscard]] std::optional<std::uint32_t> seed() const { return seed_; }
+    [[nodiscard]] QString dataText(DataFormat format) const;
+    // Where the inputs changed, the curve follows them.
+    void inputsChanged();
+
+  signals:
+    void seedChanged(std::optional<std::uint32_t> seed);
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    QWidget* createControls();
+    void advance();
+    void showSummary();
+
+    const core::Model& model_;
+    std::unique_ptr<core::ClassesRun> run_;
+    std::optional<std::uint32_t> seed_;
+    bool expectedShown_ = true;
+    QComboBox* classCount_ = nullptr;
+    QComboBox* drawsPerClass_ = nullptr;
+    QPushButton* runClasses_ = nullptr;
+    QLineEdit* seedBox_ = nullptr;
+    QLabel* summary_ = nullptr;
+    ClassSharesChart* classShares_ = nullptr;
+    ShareCurveChart* curve_ = nullptr;
+    PictureArea* pictures_ = nullptr;
+    QTimer* slice_ = nullptr;
+    QElapsedTimer started_;
+};
+
+}  // namespace ui
