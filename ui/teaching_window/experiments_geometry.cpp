@@ -38,7 +38,8 @@ QPointF curvePoint(const QRect& plot, double percent, double share, double top) 
 }
 
 std::optional<int> nearestPercent(const QRect& plot, double x) {
-    if (x < plot.left() - 0.5 || x > plot.right() + 0.5 || plot.width() <= 0) {
+    // The points span from the plot's left edge to left + width, as curvePoint puts them.
+    if (plot.width() <= 0 || x < plot.left() - 0.5 || x > plot.left() + plot.width() + 0.5) {
         return std::nullopt;
     }
     const double percent = (x - plot.left()) / plot.width() * kLastPercent;
