@@ -16,7 +16,7 @@ namespace ui {
 ClassSharesChart::ClassSharesChart(const core::Model& model, QWidget* parent)
     : Picture(model, QStringLiteral("SharePerClass"),
               QStringLiteral("Измерен дял на претоварванията във всеки клас"),
-              QStringLiteral("Дял на претоварванията по класове, %"),
+              QStringLiteral("Дял по класове, %"),
               {{kMeasuredColour, false, QStringLiteral("клас")},
                {kExpectedColour, true, QStringLiteral("очакван")},
                {kBandColour, false, QStringLiteral("коридор на 95 %")}},

@@ -15,9 +15,9 @@
 #include "core/draw.hpp"
 #include "ui/teaching_window/class_shares_chart.hpp"
 #include "ui/teaching_window/experiments_data.hpp"
-#include "ui/teaching_window/flow_layout.hpp"
 #include "ui/teaching_window/picture_area.hpp"
 #include "ui/teaching_window/share_curve_chart.hpp"
+#include "ui/teaching_window/summary_line.hpp"
 #include "ui/teaching_window/teaching_texts.hpp"
 
 namespace ui {
@@ -50,6 +50,7 @@ QWidget* labelledBox(const QString& text, QWidget* box, QWidget* parent) {
     auto* label = new QLabel(text, pair);
     label->setBuddy(box);
     box->setParent(pair);
+    pair->setFocusProxy(box);
     layout->addWidget(label);
     layout->addWidget(box);
     return pair;
@@ -64,12 +65,11 @@ ExperimentsPage::ExperimentsPage(const core::Model& model, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(fontMetrics().height() / 3);
-    layout->addWidget(createControls());
-    summary_ = new QLabel(this);
+    createControls();
+    // Broken into lines only between its parts, so that a number keeps its "%".
+    summary_ = new SummaryLine(this);
     summary_->setObjectName(QStringLiteral("ClassesSummary"));
     summary_->setAccessibleName(QStringLiteral("Обобщение на класовете"));
-    summary_->setWordWrap(true);
-    summary_->setFocusPolicy(Qt::StrongFocus);
     QFont bold = font();
     bold.setBold(true);
     summary_->setFont(bold);
@@ -91,13 +91,11 @@ ExperimentsPage::ExperimentsPage(const core::Model& model, QWidget* parent)
 
 ExperimentsPage::~ExperimentsPage() = default;
 
-QWidget* ExperimentsPage::createControls() {
-    auto* bar = new QWidget(this);
-    auto* flow = new FlowLayout(bar);
-    flow->setSpacing(fontMetrics().height() / 3);
+void ExperimentsPage::createControls() {
+    QWidget* const bar = this;
     classCount_ =
         countBox("ClassCount", QStringLiteral("Брой класове"), {10, 30, 100, 1000}, 30, bar);
-    drawsPerClass_ = countBox("DrawsPerClass", QStringLiteral("Тегления на клас"),
+    drawsPerClass_ = countBox("DrawsPerClass", QStringLiteral("Тегления във всеки клас"),
                               {10, 100, 1000, 10000}, 100, bar);
     runClasses_ = new QPushButton(QStringLiteral("Нови класове"), bar);
     runClasses_->setObjectName(QStringLiteral("RunClasses"));
@@ -116,10 +114,9 @@ QWidget* ExperimentsPage::createControls() {
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d{0,9}")), seedBox_));
     seedBox_->setFixedWidth(fontMetrics().horizontalAdvance(QStringLiteral("000000000")) +
                             fontMetrics().height());
-    flow->addWidget(labelledBox(QStringLiteral("Класове:"), classCount_, bar));
-    flow->addWidget(labelledBox(QStringLiteral("Тегления на клас:"), drawsPerClass_, bar));
-    flow->addWidget(runClasses_);
-    flow->addWidget(labelledBox(QStringLiteral("Зърно:"), seedBox_, bar));
+    controls_ = {labelledBox(QStringLiteral("Класове:"), classCount_, bar),
+                 labelledBox(QStringLiteral("Тегления:"), drawsPerClass_, bar), runClasses_,
+                 labelledBox(QStringLiteral("Зърно:"), seedBox_, bar)};
 
     connect(runClasses_, &QPushButton::clicked, this, &ExperimentsPage::runClasses);
     connect(classCount_, &QComboBox::currentIndexChanged, this, &ExperimentsPage::runClasses);
@@ -130,7 +127,6 @@ QWidget* ExperimentsPage::createControls() {
         seed_ = ok ? std::optional(value) : std::nullopt;
         emit seedChanged(seed_);
     });
-    return bar;
 }
 
 void ExperimentsPage::showEvent(QShowEvent* event) {

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "core/classes.hpp"
 #include "core/model.hpp"
@@ -23,6 +24,7 @@ namespace ui {
 class ClassSharesChart;
 class PictureArea;
 class ShareCurveChart;
+class SummaryLine;
 
 // "Експерименти": the same experiment run by many classes at once with the current case and
 // inputs, and the expected share against the overselling percentage. Independent of the main
@@ -47,6 +49,9 @@ class ExperimentsPage final : public QWidget {
     [[nodiscard]] QString dataText(DataFormat format) const;
     // Where the inputs changed, the curve follows them.
     void inputsChanged();
+    // The page's controls, with their labels, for the window to place in its own rows, where
+    // they take no row of their own.
+    [[nodiscard]] const std::vector<QWidget*>& controls() const { return controls_; }
 
   signals:
     void seedChanged(std::optional<std::uint32_t> seed);
@@ -55,7 +60,7 @@ class ExperimentsPage final : public QWidget {
     void showEvent(QShowEvent* event) override;
 
   private:
-    QWidget* createControls();
+    void createControls();
     void advance();
     void showSummary();
 
@@ -63,11 +68,12 @@ class ExperimentsPage final : public QWidget {
     std::unique_ptr<core::ClassesRun> run_;
     std::optional<std::uint32_t> seed_;
     bool expectedShown_ = true;
+    std::vector<QWidget*> controls_;
     QComboBox* classCount_ = nullptr;
     QComboBox* drawsPerClass_ = nullptr;
     QPushButton* runClasses_ = nullptr;
     QLineEdit* seedBox_ = nullptr;
-    QLabel* summary_ = nullptr;
+    SummaryLine* summary_ = nullptr;
     ClassSharesChart* classShares_ = nullptr;
     ShareCurveChart* curve_ = nullptr;
     PictureArea* pictures_ = nullptr;

@@ -62,6 +62,15 @@ void FlowLayout::setGeometry(const QRect& rect) {
     arrange(rect, true);
 }
 
+void FlowLayout::invalidate() {
+    QLayout::invalidate();
+    // The rows' height depends on which items show; the layout around keeps the height it
+    // asked for at a width until the widget says its geometry changed.
+    if (QWidget* widget = parentWidget()) {
+        widget->updateGeometry();
+    }
+}
+
 int FlowLayout::arrange(const QRect& rect, bool apply) const {
     const int gap = std::max(spacing(), 0);
     int x = rect.x();

@@ -29,6 +29,7 @@ class FlowLayout final : public QLayout {
     [[nodiscard]] QSize sizeHint() const override;
     [[nodiscard]] QSize minimumSize() const override;
     void setGeometry(const QRect& rect) override;
+    void invalidate() override;
 
   private:
     // Places the visible items in `rect` (only measures when `apply` is false) and returns

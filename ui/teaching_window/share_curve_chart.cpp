@@ -37,7 +37,7 @@ std::optional<double> currentPercent(const core::Model& model) {
 ShareCurveChart::ShareCurveChart(const core::Model& model, QWidget* parent)
     : Picture(model, QStringLiteral("ShareAgainstOverselling"),
               QStringLiteral("Очакван дял на претоварванията спрямо процента надпродажба"),
-              QStringLiteral("Очакван дял спрямо надпродажбата, %"),
+              QStringLiteral("Очакван дял, %"),
               {{kExpectedColour, true, QStringLiteral("очакван дял")},
                {kOverloadColour, false, QStringLiteral("сега")}},
               parent) {

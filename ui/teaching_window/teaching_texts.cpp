@@ -135,7 +135,7 @@ QString classesSummaryText(const core::ClassesSummary& summary, const core::Clas
     if (expectedShown && summary.expected) {
         text += QStringLiteral("; очакван дял ") + percentOrNone(summary.expected, model);
         if (summary.band) {
-            text += QStringLiteral(", коридор за %1 от %2 до %3")
+            text += QStringLiteral("; коридор за %1: от %2 до %3")
                         .arg(request.drawsPerClass == 1
                                  ? QStringLiteral("1 теглене")
                                  : count(static_cast<double>(request.drawsPerClass)) +

@@ -52,8 +52,8 @@ QString summaryText(const core::Model& model, const SummaryView& view = {});
 // safety case, why nothing overloads. Without the expected share's value while it is hidden.
 QString drawExplanationText(const core::Model& model, bool expectedShown = true);
 
-// "28 от 30 класа са в коридора; средно 8,07 %; очакван дял 8,10 %, коридор за 100
-// тегления от 2,58 % до 13,62 %": what many classes at once came to; the expected share and
+// "28 от 30 класа са в коридора; средно 8,07 %; очакван дял 8,10 %; коридор за 100
+// тегления: от 2,75 % до 13,45 %": what many classes at once came to; the expected share and
 // the band only while the expected share is shown.
 QString classesSummaryText(const core::ClassesSummary& summary, const core::ClassesRequest& request,
                            const core::Model& model, bool expectedShown = true);

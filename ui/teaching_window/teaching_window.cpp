@@ -125,6 +125,8 @@ TeachingWindow::TeachingWindow(MainForm& form)
         "QPushButton { border: 2px solid palette(mid); border-radius: 3px; padding: 1px 10px;"
         " background-color: palette(button); outline: none; }"
         "QPushButton:pressed { background-color: palette(midlight); }"
+        "QPushButton:checked { background-color: palette(highlight);"
+        " color: palette(highlighted-text); }"
         "QPushButton:focus, QComboBox:focus, QLineEdit:focus"
         " { border: 2px dashed palette(window-text); }"
         "QComboBox, QLineEdit { border: 2px solid palette(mid); border-radius: 3px;"
@@ -145,21 +147,27 @@ TeachingWindow::TeachingWindow(MainForm& form)
     inputs_->setFont(readOut);
     inputs_->hide();
     layout->addWidget(inputs_);
-    layout->addWidget(createControls());
     pages_ = new QStackedWidget(this);
     pages_->addWidget(createPicture());
-    experiments_ = new ExperimentsPage(form_.model(), pages_);
+    // Made as the window's child, as the first page is, so that it takes the window's font.
+    experiments_ = new ExperimentsPage(form_.model(), this);
     pages_->addWidget(experiments_);
+    layout->addWidget(createControls());
     layout->addWidget(pages_, 1);
     connect(experiments_, &ExperimentsPage::seedChanged, this,
             [this](std::optional<std::uint32_t> seed) { form_.setSeed(seed); });
     explanation_ = new DrawExplanation(form_.model(), this);
     createActions();
     // Tab runs down the window: the run, the guess, the summary, the pictures, the data.
-    QWidget* const order[] = {inputs_,   runButton_, clearButton_,       speed_,      pause_,
-                              step_,     guess_,     experimentsButton_, explain_,    savePicture_,
-                              copyData_, saveData_,  summary_,           shareChart_, histogram_};
-    for (std::size_t i = 1; i < std::size(order); ++i) {
+    std::vector<QWidget*> order{inputs_, runButton_, clearButton_, speed_,
+                                pause_,  step_,      guess_,       experimentsButton_};
+    for (QWidget* control : experiments_->controls()) {
+        // A labelled box is reached at its box.
+        order.push_back(control->focusProxy() != nullptr ? control->focusProxy() : control);
+    }
+    order.insert(order.end(),
+                 {explain_, savePicture_, copyData_, saveData_, summary_, shareChart_, histogram_});
+    for (std::size_t i = 1; i < order.size(); ++i) {
         setTabOrder(order[i - 1], order[i]);
     }
     speed_->setFocus();
@@ -264,13 +272,15 @@ QWidget* TeachingWindow::createControls() {
                                       "електронна таблица"),
                        bar);
 
-    for (QWidget* control : {static_cast<QWidget*>(runButton_), static_cast<QWidget*>(clearButton_),
-                             labelled(QStringLiteral("Скорост:"), speed_, bar),
-                             static_cast<QWidget*>(pause_), static_cast<QWidget*>(step_),
-                             labelled(QStringLiteral("Прогноза на класа, %"), guess_, bar),
-                             static_cast<QWidget*>(experimentsButton_),
-                             static_cast<QWidget*>(explain_), static_cast<QWidget*>(savePicture_),
-                             static_cast<QWidget*>(copyData_), static_cast<QWidget*>(saveData_)}) {
+    QWidget* const speedPair = labelled(QStringLiteral("Скорост:"), speed_, bar);
+    QWidget* const guessPair = labelled(QStringLiteral("Прогноза на класа, %"), guess_, bar);
+    runControls_ = {speedPair, pause_, step_, guessPair, explain_};
+    // The experiments page's own controls follow its switch, shown with the page.
+    std::vector<QWidget*> row{runButton_, clearButton_, speedPair,         pause_,
+                              step_,      guessPair,    experimentsButton_};
+    row.insert(row.end(), experiments_->controls().begin(), experiments_->controls().end());
+    row.insert(row.end(), {explain_, savePicture_, copyData_, saveData_});
+    for (QWidget* control : row) {
         flow->addWidget(control);
     }
 
@@ -400,6 +410,7 @@ void TeachingWindow::showExperiments(bool shown) {
     const QSignalBlocker quiet(experimentsButton_);
     experimentsButton_->setChecked(shown);
     pages_->setCurrentIndex(shown ? 1 : 0);
+    fitControls();
 }
 
 void TeachingWindow::setExpectedShown(bool shown) {
@@ -451,7 +462,15 @@ void TeachingWindow::fitControls() {
     for (QPushButton* data : {savePicture_, copyData_, saveData_}) {
         data->setVisible(tall && !presenting);
     }
-    explain_->setVisible(!presenting);
+    // The experiments run on their own: the first page's controls leave room for them.
+    const bool experiments = pages_->currentIndex() == 1;
+    for (QWidget* control : runControls_) {
+        control->setVisible(!experiments);
+    }
+    for (QWidget* control : experiments_->controls()) {
+        control->setVisible(experiments);
+    }
+    explain_->setVisible(!presenting && !experiments);
     experimentsButton_->setVisible(!presenting);
     // A short window keeps the summary at the text's size, so the pictures keep their room.
     QFont summaryFont = font();

@@ -12,6 +12,7 @@
 #include <QImage>
 #include <QWidget>
 #include <optional>
+#include <vector>
 
 #include "ui/teaching_window/teaching_texts.hpp"
 
@@ -99,6 +100,8 @@ class TeachingWindow final : public QWidget {
     QLineEdit* guess_ = nullptr;
     QPushButton* explain_ = nullptr;
     QPushButton* experimentsButton_ = nullptr;
+    // The time controls and the guess, with their labels: the first page's alone.
+    std::vector<QWidget*> runControls_;
     QPushButton* savePicture_ = nullptr;
     QPushButton* copyData_ = nullptr;
     QPushButton* saveData_ = nullptr;
