@@ -75,7 +75,7 @@ class ExperimentsTest : public QObject, protected testing_support::FormDriver {
         chooseAndRun(30, 100);
         core::ClassesRun expected(
             {core::capacity(form_->model()), core::drawCeiling(form_->model()), 30, 100}, 42);
-        expected.advance(30 * 100);
+        expected.advance(std::int64_t{30} * 100);
         const QString summary = inChart<QLabel>("ClassesSummary")->text();
         QCOMPARE(summary, ui::classesSummaryText(core::summarize(expected), expected.request(),
                                                  form_->model()));
