@@ -3,6 +3,7 @@
 #include "ui/teaching_window/class_shares_chart.hpp"
 
 #include <QPainter>
+#include <algorithm>
 #include <utility>
 
 #include "core/measured_share.hpp"
@@ -91,9 +92,15 @@ void ClassSharesChart::paintEvent(QPaintEvent* /*event*/) {
     const int classes = run_ != nullptr ? run_->request().classes : 0;
     std::vector<std::pair<double, QString>> across;
     if (classes > 0) {
+        // The first class, then every step of 1, 2 or 5 times a power of ten that fits.
         across.emplace_back(classDot(plot, 0, classes, 0, axisTop).x(), QStringLiteral("1"));
-        across.emplace_back(classDot(plot, classes - 1, classes, 0, axisTop).x(),
-                            countText(classes, model()));
+        const int labelWidth = metrics.horizontalAdvance(countText(classes, model()));
+        const auto step = static_cast<int>(std::max(
+            1.0, niceStep(classes, stepsFitting(plot.width(), labelWidth + 2 * line, 10))));
+        for (int number = std::max(step, 2); number <= classes; number += step) {
+            across.emplace_back(classDot(plot, number - 1, classes, 0, axisTop).x(),
+                                countText(number, model()));
+        }
     }
     drawAxisAcross(painter, plot, across, QStringLiteral("класове"));
     painter.drawLine(plot.bottomLeft(), plot.bottomRight());
