@@ -65,8 +65,8 @@ Picture::Frame ClassSharesChart::frame() const {
     const int line = fontMetrics().height();
     const QRect plot = plotArea(size(), heading().height,
                                 fontMetrics().horizontalAdvance(QStringLiteral("100 %")), line);
-    const double axisTop = top();
-    return {plot, labelledValues(plot, axisTop, valueStep(axisTop, plot.height(), line), line)};
+    const ValueAxis up = valueAxis(top(), plot.height(), line, 100);
+    return {plot, labelledValues(plot, up.top, up.step, line)};
 }
 
 QString ClassSharesChart::description() const {
@@ -84,11 +84,12 @@ void ClassSharesChart::paintEvent(QPaintEvent* /*event*/) {
     const int line = metrics.height();
     const Frame frame = this->frame();
     const QRect plot = frame.plot;
-    const double axisTop = top();
+    const ValueAxis up = valueAxis(top(), plot.height(), line, 100);
+    const double axisTop = up.top;
 
-    drawValueGrid(
-        painter, plot, axisTop, valueStep(axisTop, plot.height(), line), frame.labelledValues,
-        [this](double value) { return plainNumber(value, model()) + QStringLiteral(" %"); });
+    drawValueGrid(painter, plot, axisTop, up.step, frame.labelledValues, [this](double value) {
+        return plainNumber(value, model()) + QStringLiteral(" %");
+    });
     const int classes = run_ != nullptr ? run_->request().classes : 0;
     std::vector<std::pair<double, QString>> across;
     if (classes > 0) {

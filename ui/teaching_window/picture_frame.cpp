@@ -127,6 +127,14 @@ std::vector<bool> acrossLabelsShown(const std::vector<AcrossLabel>& labels, doub
     return shown;
 }
 
+ValueAxis valueAxis(double top, int plotHeight, int line, double most) {
+    const double step = valueStep(top, plotHeight, line);
+    if (!(top > 0) || !(step > 0)) {
+        return {top, step};
+    }
+    return {std::min(std::ceil(top / step - 1e-9) * step, std::max(most, top)), step};
+}
+
 std::vector<double> labelledValues(const QRect& plot, double top, double step, int line) {
     std::vector<double> values;
     if (!(top > 0) || !(step > 0)) {

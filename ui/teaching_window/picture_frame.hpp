@@ -54,6 +54,14 @@ struct AcrossLabel {
 // `right`, where the axis's title begins on the same row, and do not run into the one before.
 std::vector<bool> acrossLabelsShown(const std::vector<AcrossLabel>& labels, double right, int line);
 
+// A value axis: its step from valueStep, and its top raised to a whole step so that the top
+// is labelled too, never above `most`.
+struct ValueAxis {
+    double top;
+    double step;
+};
+ValueAxis valueAxis(double top, int plotHeight, int line, double most);
+
 // The values labelled on a value axis from 0 to `top` in steps of `step`, the lowest first:
 // every step whose label keeps a line's distance from the one below it.
 std::vector<double> labelledValues(const QRect& plot, double top, double step, int line);

@@ -71,8 +71,9 @@ Picture::Frame ShareChart::frame() const {
     const QRect plot = plotArea(size(), heading().height,
                                 fontMetrics().horizontalAdvance(QStringLiteral("100 %")), line);
     const std::vector<Point> points = shownSeries(model());
-    const ShareAxes axes = shareAxes(plot, points, shownExpected(), guess_);
-    return {plot, labelledValues(plot, axes.top, shareStep(axes, line), line)};
+    const ValueAxis up =
+        valueAxis(shareAxes(plot, points, shownExpected(), guess_).top, plot.height(), line, 100);
+    return {plot, labelledValues(plot, up.top, up.step, line)};
 }
 
 QString ShareChart::description() const {
@@ -118,12 +119,14 @@ void ShareChart::paintEvent(QPaintEvent* /*event*/) {
     const std::int64_t ticks = points.empty() ? 0 : points.back().tick;
     const Frame frame = this->frame();
     const QRect plot = frame.plot;
-    const ShareAxes axes = shareAxes(plot, points, expected, guess_);
+    ShareAxes axes = shareAxes(plot, points, expected, guess_);
+    const ValueAxis up = valueAxis(axes.top, plot.height(), line, 100);
+    axes.top = up.top;
 
     // Grid and labels of both axes.
-    drawValueGrid(
-        painter, plot, axes.top, shareStep(axes, line), frame.labelledValues,
-        [this](double value) { return plainNumber(value, model()) + QStringLiteral(" %"); });
+    drawValueGrid(painter, plot, axes.top, up.step, frame.labelledValues, [this](double value) {
+        return plainNumber(value, model()) + QStringLiteral(" %");
+    });
     const double xStep =
         tickStep(axes, metrics.horizontalAdvance(countText(axes.xMax, model())), line);
     std::vector<std::pair<double, QString>> across;

@@ -74,8 +74,8 @@ Picture::Frame ShareCurveChart::frame() const {
     const int line = fontMetrics().height();
     const QRect plot = plotArea(size(), heading().height,
                                 fontMetrics().horizontalAdvance(QStringLiteral("100 %")), line);
-    const double axisTop = top();
-    return {plot, labelledValues(plot, axisTop, valueStep(axisTop, plot.height(), line), line)};
+    const ValueAxis up = valueAxis(top(), plot.height(), line, 100);
+    return {plot, labelledValues(plot, up.top, up.step, line)};
 }
 
 QString ShareCurveChart::description() const {
@@ -127,11 +127,12 @@ void ShareCurveChart::paintEvent(QPaintEvent* /*event*/) {
     const int line = metrics.height();
     const Frame frame = this->frame();
     const QRect plot = frame.plot;
-    const double axisTop = top();
+    const ValueAxis up = valueAxis(top(), plot.height(), line, 100);
+    const double axisTop = up.top;
 
-    drawValueGrid(
-        painter, plot, axisTop, valueStep(axisTop, plot.height(), line), frame.labelledValues,
-        [this](double value) { return plainNumber(value, model()) + QStringLiteral(" %"); });
+    drawValueGrid(painter, plot, axisTop, up.step, frame.labelledValues, [this](double value) {
+        return plainNumber(value, model()) + QStringLiteral(" %");
+    });
     std::vector<std::pair<double, QString>> across;
     for (const int percent : {0, 20, 40, 60, 80, 99}) {
         across.emplace_back(curvePoint(plot, percent, 0, axisTop).x(), QString::number(percent));

@@ -85,6 +85,23 @@ QWidget* labelled(const QString& text, QWidget* box, QWidget* parent) {
     return pair;
 }
 
+// Twelve points at least, large from the back row; but no larger than leaves the screen
+// kScreenLines lines of text, so that at a projector's doubled scale, or with a desktop's
+// larger fonts, the pictures keep their room.
+constexpr int kScreenLines = 20;
+QFont windowFont(QFont font, const QScreen* screen) {
+    font.setPointSizeF(std::max(font.pointSizeF(), 12.0));
+    if (screen == nullptr) {
+        return font;
+    }
+    const int most = screen->geometry().height() / kScreenLines;
+    constexpr double kSmallest = 6;
+    while (QFontMetrics(font).height() > most && font.pointSizeF() > kSmallest) {
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    }
+    return font;
+}
+
 // The window is short (a projector's doubled scale) below this many lines of its text: then
 // what a lesson needs less often leaves the window for its context menu.
 constexpr int kShortWindowLines = 30;
@@ -115,9 +132,7 @@ TeachingWindow::TeachingWindow(MainForm& form)
     setWindowTitle(QStringLiteral("Графика — Надпродажба и коефициент на запас"));
     // The program ends with its main window; this one never keeps it running.
     setAttribute(Qt::WA_QuitOnClose, false);
-    QFont large = font();
-    large.setPointSizeF(std::max(large.pointSizeF(), 12.0));
-    setFont(large);
+    setFont(windowFont(font(), form.screen()));
     // The style marks the focus with a thin outline that a projector loses: a heavy dashed
     // frame in the text's colour, as in the main window, that keeps its width in every state
     // so nothing moves, and reads on a light or a dark scheme.
