@@ -3,8 +3,6 @@
 #include "ui/teaching_window/experiments_page.hpp"
 
 #include <QComboBox>
-#include <QHBoxLayout>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
@@ -15,6 +13,7 @@
 #include "core/draw.hpp"
 #include "ui/teaching_window/class_shares_chart.hpp"
 #include "ui/teaching_window/experiments_data.hpp"
+#include "ui/teaching_window/flow_layout.hpp"
 #include "ui/teaching_window/picture_area.hpp"
 #include "ui/teaching_window/share_curve_chart.hpp"
 #include "ui/teaching_window/summary_line.hpp"
@@ -41,19 +40,6 @@ QComboBox* countBox(const char* name, const QString& accessibleName,
     }
     box->setCurrentIndex(box->findData(chosen));
     return box;
-}
-
-QWidget* labelledBox(const QString& text, QWidget* box, QWidget* parent) {
-    auto* pair = new QWidget(parent);
-    auto* layout = new QHBoxLayout(pair);
-    layout->setContentsMargins(0, 0, 0, 0);
-    auto* label = new QLabel(text, pair);
-    label->setBuddy(box);
-    box->setParent(pair);
-    pair->setFocusProxy(box);
-    layout->addWidget(label);
-    layout->addWidget(box);
-    return pair;
 }
 
 }  // namespace
@@ -114,9 +100,9 @@ void ExperimentsPage::createControls() {
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d{0,9}")), seedBox_));
     seedBox_->setFixedWidth(fontMetrics().horizontalAdvance(QStringLiteral("000000000")) +
                             fontMetrics().height());
-    controls_ = {labelledBox(QStringLiteral("Класове:"), classCount_, bar),
-                 labelledBox(QStringLiteral("Тегления:"), drawsPerClass_, bar), runClasses_,
-                 labelledBox(QStringLiteral("Зърно:"), seedBox_, bar)};
+    controls_ = {labelledPair(QStringLiteral("Класове:"), classCount_, bar),
+                 labelledPair(QStringLiteral("Тегления:"), drawsPerClass_, bar), runClasses_,
+                 labelledPair(QStringLiteral("Зърно:"), seedBox_, bar)};
 
     connect(runClasses_, &QPushButton::clicked, this, &ExperimentsPage::runClasses);
     connect(classCount_, &QComboBox::currentIndexChanged, this, &ExperimentsPage::runClasses);

@@ -2,10 +2,25 @@
 // Copyright (C) 2026 The overselling authors
 #include "ui/teaching_window/flow_layout.hpp"
 
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QWidget>
 #include <algorithm>
 
 namespace ui {
+
+QWidget* labelledPair(const QString& text, QWidget* box, QWidget* parent) {
+    auto* pair = new QWidget(parent);
+    auto* layout = new QHBoxLayout(pair);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* label = new QLabel(text, pair);
+    label->setBuddy(box);
+    box->setParent(pair);
+    pair->setFocusProxy(box);
+    layout->addWidget(label);
+    layout->addWidget(box);
+    return pair;
+}
 
 FlowLayout::FlowLayout(QWidget* parent) : QLayout(parent) {
     setContentsMargins(0, 0, 0, 0);

@@ -39,4 +39,8 @@ class FlowLayout final : public QLayout {
     QList<QLayoutItem*> items_;
 };
 
+// A label and its box as one item of the rows, so that they never part; the label is the
+// box's buddy, and the pair passes the focus to the box.
+QWidget* labelledPair(const QString& text, QWidget* box, QWidget* parent);
+
 }  // namespace ui

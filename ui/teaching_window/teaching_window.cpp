@@ -11,7 +11,6 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QGuiApplication>
-#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -70,19 +69,6 @@ QPushButton* button(const QString& text, const char* name, const QString& descri
     // Enter and keypad Enter press the focused button, as Space does.
     made->setAutoDefault(true);
     return made;
-}
-
-// A label and its box, kept together on one row of the controls.
-QWidget* labelled(const QString& text, QWidget* box, QWidget* parent) {
-    auto* pair = new QWidget(parent);
-    auto* layout = new QHBoxLayout(pair);
-    layout->setContentsMargins(0, 0, 0, 0);
-    auto* label = new QLabel(text, pair);
-    label->setBuddy(box);
-    box->setParent(pair);
-    layout->addWidget(label);
-    layout->addWidget(box);
-    return pair;
 }
 
 // Twelve points at least, large from the back row; but no larger than leaves the screen
@@ -287,8 +273,8 @@ QWidget* TeachingWindow::createControls() {
                                       "електронна таблица"),
                        bar);
 
-    QWidget* const speedPair = labelled(QStringLiteral("Скорост:"), speed_, bar);
-    QWidget* const guessPair = labelled(QStringLiteral("Прогноза на класа, %"), guess_, bar);
+    QWidget* const speedPair = labelledPair(QStringLiteral("Скорост:"), speed_, bar);
+    QWidget* const guessPair = labelledPair(QStringLiteral("Прогноза на класа, %"), guess_, bar);
     runControls_ = {speedPair, pause_, step_, guessPair, explain_};
     // The experiments page's own controls follow its switch, shown with the page.
     std::vector<QWidget*> row{runButton_, clearButton_, speedPair,         pause_,
