@@ -29,6 +29,7 @@
 
 #include "runtime/random_source.hpp"
 #include "ui/application/bulgarian_translation.hpp"
+#include "ui/application/window_actions.hpp"
 #include "ui/main_window/main_form.hpp"
 #include "ui/teaching_window/teaching_window.hpp"
 #include "x_clicker.hpp"
@@ -67,7 +68,7 @@ std::unique_ptr<ui::MainForm> startRun(const QString& capacity) {
         box->selectAll();
         QTest::keyClicks(box, text);
     }
-    ui::TeachingWindow* chart = ui::openTeachingWindow(*form);
+    ui::TeachingWindow* chart = &ui::installWindowActions(*form).openTeachingWindow();
     if (!QTest::qWaitForWindowExposed(chart)) {
         std::fprintf(stderr, "the teaching window was never exposed\n");
         return nullptr;

@@ -17,8 +17,8 @@
 #include "core/tick.hpp"
 #include "runtime/random_source.hpp"
 #include "ui/main_window/main_form.hpp"
-#include "ui/teaching_window/demand_histogram.hpp"
-#include "ui/teaching_window/share_chart.hpp"
+#include "ui/teaching_window/run_page/demand_histogram.hpp"
+#include "ui/teaching_window/run_page/share_chart.hpp"
 
 namespace {
 

@@ -149,14 +149,17 @@ TEST(ClassesSummary, SummarizesTheFinishedClassesOnly) {
     ASSERT_TRUE(summary.meanPercent);
     EXPECT_DOUBLE_EQ(*summary.meanPercent, static_cast<double>(all) / 1200 * 100);
 
+    // Under the ceiling 110 the demands 101 to 109 overload: 9 in each of the 90 whole rounds of
+    // the draws below 9900, none from there to 10000: 1620 of the 20000 half-units.
     ASSERT_TRUE(summary.expected);
-    EXPECT_EQ(summary.expected, core::expectedSharePercent(100, 110));
-    EXPECT_EQ(summary.band, core::shareBand(*summary.expected, 100));
+    EXPECT_DOUBLE_EQ(*summary.expected, 8.1);
+    // 8.1 ± 1.96·√(8.1 · 91.9 / 100): a class of a hundred draws is inside with 3 to 13 overloads.
+    ASSERT_TRUE(summary.band);
+    EXPECT_NEAR(summary.band->low, 2.752, 1e-3);
+    EXPECT_NEAR(summary.band->high, 13.448, 1e-3);
     int inside = 0;
     for (const std::int64_t classOverloads : overloads) {
-        // Of a hundred draws, the count is the share in percent.
-        const auto share = static_cast<double>(classOverloads);
-        inside += summary.band->low <= share && share <= summary.band->high ? 1 : 0;
+        inside += 3 <= classOverloads && classOverloads <= 13 ? 1 : 0;
     }
     EXPECT_EQ(summary.insideBand, inside);
     // Some classes land inside at this seed, so a count stuck at 0 shows.

@@ -2,8 +2,9 @@
 // Copyright (C) 2026 The overselling authors
 
 // Drives the real program on an X display: finds its window by caption, checks the client
-// size, presses Run, lets real ticks pass, saves a screenshot and closes the window the way
-// a window manager's close button does. Exits non-zero on the first thing that is wrong.
+// size, presses Run, waits for three real ticks to show in the log, saves a screenshot and
+// closes the window the way a window manager's close button does. Exits non-zero on the first
+// thing that is wrong.
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
@@ -13,6 +14,7 @@
 #include <chrono>
 #include <cstdio>
 #include <fstream>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -67,6 +69,21 @@ int fail(const char* what) {
     return 1;
 }
 
+// Looks a fifth of a second apart, for up to ten seconds, until the pixels differ from `seen`;
+// the new pixels, or none.
+std::optional<std::vector<unsigned char>> waitForChange(
+    const std::function<std::vector<unsigned char>()>& look,
+    const std::vector<unsigned char>& seen) {
+    for (int attempt = 0; attempt < 50; ++attempt) {
+        std::vector<unsigned char> now = look();
+        if (!now.empty() && now != seen) {
+            return now;
+        }
+        std::this_thread::sleep_for(200ms);
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 // Empties the capacity box and runs, so the first tick stops the run with its message; then
@@ -110,18 +127,26 @@ int main(int argc, char* argv[]) {
         return closeWithStopMessageOpen(display.get(), *window);
     }
 
-    // The log box, Text1(0), and the middle of the Run button, Command1(0), in pixels.
-    constexpr int kLogX = 8;
-    constexpr int kLogY = 232;
-    constexpr int kLogWidth = 449;
-    constexpr int kLogHeight = 121;
+    // The log box, Text1(0), within its frame, and the middle of the Run button, Command1(0),
+    // in pixels. The frame is left out: it thins when Run takes the focus from the box, while
+    // only a tick changes what is inside.
+    constexpr int kFrame = 2;
+    constexpr int kLogX = 8 + kFrame;
+    constexpr int kLogY = 232 + kFrame;
+    constexpr int kLogWidth = 449 - 2 * kFrame;
+    constexpr int kLogHeight = 121 - 2 * kFrame;
+    const auto log = [&] {
+        return grab(display.get(), *window, kLogX, kLogY, kLogWidth, kLogHeight);
+    };
     std::this_thread::sleep_for(500ms);
-    const auto logBefore = grab(display.get(), *window, kLogX, kLogY, kLogWidth, kLogHeight);
     clickAt(display.get(), *window, 384, 148);
-    std::this_thread::sleep_for(3500ms);
-    const auto logAfter = grab(display.get(), *window, kLogX, kLogY, kLogWidth, kLogHeight);
-    if (logBefore.empty() || logBefore == logAfter) {
-        return fail("the log did not change after Run and three seconds of ticks");
+    auto seen = log();
+    for (int tick = 0; tick < 3; ++tick) {
+        const auto changed = waitForChange(log, seen);
+        if (!changed) {
+            return fail("the log did not change with each of three ticks after Run");
+        }
+        seen = *changed;
     }
 
     const auto screenshot = grab(display.get(), *window, 0, 0, 475, 356);

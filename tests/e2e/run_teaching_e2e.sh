@@ -3,8 +3,9 @@
 # Copyright (C) 2026 The overselling authors
 # Runs the real program in a desktop session of its own and drives it with the keyboard: the
 # teaching window open at full speed, paused, stepped, its data saved as CSV into a folder of
-# this run's own, presentation on and off, the window closed. Saves a screenshot of the screen
-# and checks that closing the main window ends the program with exit code 0.
+# this run's own, presentation on and off, the window closed and opened again. Saves a
+# screenshot of the screen and checks that closing the main window ends the program with exit
+# code 0.
 # Usage: run_teaching_e2e.sh PROGRAM DRIVER SCREENSHOT.png [SECONDS_AT_FULL_SPEED]
 set -uo pipefail
 program=$1
@@ -30,5 +31,6 @@ trap 'rm -rf "$data_dir"' EXIT
 source "$(dirname "$0")/run_until_closed.sh"
 run_until_closed "$program" "$driver" "$screenshot" "$seconds" "$data_dir/tegleniya.csv" || exit 1
 echo "teaching e2e: by keys alone the teaching window opened, ran, paused, stepped, saved its" \
-    "data, presented full screen and closed; the program ended with its main window;" \
+    "data, presented full screen, closed and opened again; the program ended with its main" \
+    "window;" \
     "screenshot in $screenshot"

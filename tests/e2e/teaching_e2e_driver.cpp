@@ -5,12 +5,13 @@
 // in its speed box for 1000 a second, F7 to hide the expected share, a guess typed into the
 // guess box, F5 to run, F5 to pause, F6 three times, F5 to go on, the data saved as CSV through
 // the context menu (Shift+F10) and its file dialog, F11 for presentation and Escape out of it,
-// Escape to close the teaching window. Checks what X shows: the windows appearing and going,
-// the pictures changing while the run goes, standing still while paused and moving by a step
-// on F6, presentation changing the window's layout and Escape putting it back, and the CSV
-// file's first line. Saves a screenshot
-// of the whole screen with ImageMagick's import and closes the main window the way a window
-// manager's close button does. Exits non-zero on the first thing that is wrong.
+// Escape to close the teaching window, F2 to open it again. Checks what X shows: the windows
+// appearing and going, the pictures changing while the run goes, standing still while paused
+// and moving by a step on F6, presentation changing the window's layout and Escape putting it
+// back, and the CSV file's first line. Each check waits for what should happen, up to a limit,
+// rather than for a fixed time. Saves a screenshot of the whole screen with ImageMagick's import
+// and closes the main window the way a window manager's close button does. Exits non-zero on
+// the first thing that is wrong.
 // Usage: teaching_e2e_driver SCREENSHOT.png SECONDS_AT_FULL_SPEED DATA.csv
 
 #include <X11/Xlib.h>
@@ -21,6 +22,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <functional>
 #include <optional>
 #include <string>
 #include <thread>
@@ -51,9 +53,11 @@ constexpr const char* kSaveDataTitle = "Запази данните";
 // items.
 constexpr int kSaveDataMenuDowns = 9;
 
-std::vector<unsigned long> pixels(Display* display, Window window, int x, int y, int width,
-                                  int height) {
-    std::vector<unsigned long> result;
+using Picture = std::vector<unsigned long>;
+
+// Empty where X cannot give the pixels, as for a window no longer shown.
+Picture pixels(Display* display, Window window, int x, int y, int width, int height) {
+    Picture result;
     XImage* image = XGetImage(display, window, x, y, static_cast<unsigned>(width),
                               static_cast<unsigned>(height), AllPlanes, ZPixmap);
     if (image == nullptr) {
@@ -77,6 +81,56 @@ int scaled(int pixels) {
 int fail(const char* what) {
     std::fprintf(stderr, "teaching e2e: %s\n", what);
     return 1;
+}
+
+// A window that goes away while the driver looks at it makes X report an error, which would end
+// the driver before the check that says what went wrong.
+int ignoreXError(Display* /*display*/, XErrorEvent* /*error*/) {
+    return 0;
+}
+
+// Looks a fifth of a second apart, for up to ten seconds, until a look is `wanted`; that look, or
+// none.
+std::optional<Picture> waitFor(const std::function<Picture()>& look,
+                               const std::function<bool(const Picture&)>& wanted) {
+    for (int attempt = 0; attempt < 50; ++attempt) {
+        Picture now = look();
+        if (!now.empty() && wanted(now)) {
+            return now;
+        }
+        std::this_thread::sleep_for(200ms);
+    }
+    return std::nullopt;
+}
+
+// The pictures once they have come to rest, three looks in a row alike, which a run at full
+// speed never gives; none if they do not rest within ten seconds.
+std::optional<Picture> restingPicture(const std::function<Picture()>& look) {
+    Picture last = look();
+    int alike = 0;
+    for (int attempt = 0; attempt < 50; ++attempt) {
+        std::this_thread::sleep_for(200ms);
+        Picture now = look();
+        alike = !now.empty() && now == last ? alike + 1 : 0;
+        if (alike == 2) {
+            return now;
+        }
+        last = std::move(now);
+    }
+    return std::nullopt;
+}
+
+// F7 shows the expected share and F7 hides it again. The program takes keys in order, so once
+// the pictures have changed and come back to `resting`, it has taken in both keys and nothing
+// else moved them; a draw in between would keep them from ever coming back.
+bool standStillThroughTwoKeys(Display* display, const std::function<Picture()>& look,
+                              const Picture& resting) {
+    press(display, {XK_F7});
+    if (!waitFor(look, [&](const Picture& now) { return now != resting; })) {
+        return false;
+    }
+    press(display, {XK_F7});
+    return waitFor(look, [&](const Picture& now) { return now == resting; }).has_value();
 }
 
 // Waits up to ten seconds for the file to hold a whole first line.
@@ -104,6 +158,7 @@ int main(int argc, char* argv[]) {
         return fail("no X display");
     }
     Display* x = display.get();
+    XSetErrorHandler(ignoreXError);
     const auto form = waitForMappedWindow(x, std::string(ui::kCaption));
     if (!form) {
         return fail("no window with the program's caption appeared");
@@ -134,12 +189,14 @@ int main(int argc, char* argv[]) {
     XMoveResizeWindow(x, *chart, scaled(300), scaled(215), kWidth, kHeight);
     XSync(x, False);
     std::this_thread::sleep_for(700ms);
-    const auto picture = [&] { return pixels(x, *chart, 0, 0, kWidth, kHeight); };
+    const std::function<Picture()> picture = [&] {
+        return pixels(x, *chart, 0, 0, kWidth, kHeight);
+    };
     // The speed box has the focus when the window opens; End picks "1000 в секунда".
     press(x, {XK_End});
     press(x, {XK_F7});
     // Before the run Pause is disabled, so two Tabs go through "Една стъпка" to the guess box;
-    // one more leaves it for "Как се тегли?", where no cursor blinks in the pictures.
+    // one more leaves it for "Експерименти", where no cursor blinks in the pictures.
     press(x, {XK_Tab});
     press(x, {XK_Tab});
     if (!typeText(x, "10")) {
@@ -150,38 +207,34 @@ int main(int argc, char* argv[]) {
     const auto idle = picture();
     press(x, {XK_F5});
 
-    std::this_thread::sleep_for(1500ms);
-    const auto before = picture();
-    std::this_thread::sleep_for(1000ms);
-    const auto after = picture();
-    if (before.empty() || before == after || idle == before) {
+    // The run changes the pictures, and then changes them again: a single change could be the
+    // buttons alone.
+    const auto started = waitFor(picture, [&](const Picture& now) { return now != idle; });
+    if (!started || !waitFor(picture, [&](const Picture& now) { return now != *started; })) {
         return fail("the teaching window's pictures did not change while the run went on");
     }
 
     press(x, {XK_F5});
-    std::this_thread::sleep_for(500ms);
-    const auto paused = picture();
-    std::this_thread::sleep_for(1000ms);
-    if (picture() != paused) {
+    const auto paused = restingPicture(picture);
+    if (!paused || !standStillThroughTwoKeys(x, picture, *paused)) {
         return fail("the pictures went on changing after F5 paused the run");
     }
     for (int step = 0; step < 3; ++step) {
         press(x, {XK_F6});
     }
-    std::this_thread::sleep_for(500ms);
-    const auto stepped = picture();
-    if (stepped == paused) {
+    if (!waitFor(picture, [&](const Picture& now) { return now != *paused; })) {
         return fail("F6 while paused did not move the pictures by a step");
     }
-    std::this_thread::sleep_for(1000ms);
-    if (picture() != stepped) {
+    const auto stepped = restingPicture(picture);
+    if (!stepped || !standStillThroughTwoKeys(x, picture, *stepped)) {
         return fail("the run went on after F6: a step is one tick, not a resume");
     }
     press(x, {XK_F5});
-    std::this_thread::sleep_for(std::chrono::seconds(std::atoi(argv[2])));
-    if (picture() == stepped) {
+    if (!waitFor(picture, [&](const Picture& now) { return now != *stepped; })) {
         return fail("F5 did not resume the paused run");
     }
+    // At full speed for a while, so the screenshot shows a run well under way.
+    std::this_thread::sleep_for(std::chrono::seconds(std::atoi(argv[2])));
 
     // The focus is on a button, which has no menu of its own, so the window's menu opens.
     press(x, {XK_Shift_L, XK_F10});
@@ -229,31 +282,44 @@ int main(int argc, char* argv[]) {
     // the mode is the window's own layout: the case and inputs and the main window's buttons
     // appear, and Escape takes them away.
     press(x, {XK_F5});
-    std::this_thread::sleep_for(500ms);
-    const auto windowed = picture();
+    const auto windowed = restingPicture(picture);
+    if (!windowed) {
+        return fail("F5 did not pause the run before presentation");
+    }
     const Geometry windowedGeometry = windowGeometry(x, *chart);
     press(x, {XK_F11});
-    std::this_thread::sleep_for(700ms);
-    const auto presenting = picture();
-    if (presenting == windowed) {
+    if (!waitFor(picture, [&](const Picture& now) { return now != *windowed; })) {
         return fail("F11 did not put the teaching window into presentation");
     }
+    const auto presenting = restingPicture(picture);
+    if (!presenting) {
+        return fail("the teaching window did not come to rest in presentation");
+    }
     press(x, {XK_Escape});
-    std::this_thread::sleep_for(700ms);
+    // Not pixel for pixel as before: "Експерименти", hidden while presenting, had the focus.
+    const auto left = waitFor(picture, [&](const Picture& now) {
+        return now != *presenting && windowGeometry(x, *chart) == windowedGeometry;
+    });
     if (!findMappedWindow(x, kChartTitle)) {
         return fail("Escape in presentation closed the teaching window instead of leaving it");
     }
-    // Not pixel for pixel as before: "Как се тегли?", hidden while presenting, had the focus.
-    if (picture() == presenting || windowGeometry(x, *chart) != windowedGeometry) {
+    if (!left) {
         return fail("Escape did not take the teaching window out of presentation");
     }
     press(x, {XK_Escape});
     if (!waitForNoMappedWindow(x, kChartTitle)) {
         return fail("Escape did not close the teaching window");
     }
-    std::this_thread::sleep_for(500ms);
-    if (!findMappedWindow(x, std::string(ui::kCaption))) {
+    // The main window is still there and takes keys: F2 in it opens the teaching window again.
+    XSetInputFocus(x, *form, RevertToParent, CurrentTime);
+    XSync(x, False);
+    press(x, {XK_F2});
+    if (!findMappedWindow(x, std::string(ui::kCaption)) || !waitForMappedWindow(x, kChartTitle)) {
         return fail("closing the teaching window took the main window with it");
+    }
+    press(x, {XK_Escape});
+    if (!waitForNoMappedWindow(x, kChartTitle)) {
+        return fail("Escape did not close the teaching window opened again");
     }
     askToClose(x, *form);
     return 0;

@@ -3,22 +3,74 @@
 #include "ui/application/window_actions.hpp"
 
 #include <QAction>
+#include <QScreen>
 
 #include "ui/application/about_box.hpp"
+#include "ui/application/window_placement.hpp"
 #include "ui/common/context_menu_keys.hpp"
+#include "ui/lesson/lesson.hpp"
 #include "ui/main_window/main_form.hpp"
 #include "ui/teaching_window/teaching_window.hpp"
 
 namespace ui {
+namespace {
 
-void installWindowActions(MainForm& form) {
-    form.addAction(makeTeachingWindowAction(form));
-    auto* about = new QAction(QStringLiteral("За програмата…"), &form);
+// Opens beside the form, moving the form aside where only that makes room, or in presentation
+// mode where the screen is too small for both; see window_placement.hpp. True for the latter.
+bool openBeside(QWidget& window, QWidget& form) {
+    const QScreen* screen = form.screen();
+    if (screen == nullptr) {
+        return false;
+    }
+    const Placement placement = placeBeside(screen->availableGeometry(), form.frameGeometry(),
+                                            window.sizeHint(), window.minimumSizeHint());
+    if (placement.formTopLeft) {
+        form.move(*placement.formTopLeft);
+    }
+    window.resize(placement.window.size());
+    window.move(placement.window.topLeft());
+    return placement.presenting;
+}
+
+}  // namespace
+
+WindowActions::WindowActions(MainForm& form) : QObject(&form), form_(form) {
+    lesson_ = new Lesson(this);
+    form_.followLesson(*lesson_);
+
+    teachingWindow_ = new QAction(QStringLiteral("Графика…"), &form_);
+    teachingWindow_->setObjectName(QStringLiteral("ChartAction"));
+    teachingWindow_->setShortcut(QKeySequence(Qt::Key_F2));
+    connect(teachingWindow_, &QAction::triggered, this, [this] { openTeachingWindow(); });
+
+    auto* about = new QAction(QStringLiteral("За програмата…"), &form_);
     about->setObjectName(QStringLiteral("AboutAction"));
-    QObject::connect(about, &QAction::triggered, &form, [&form] { showAboutBox(&form); });
-    form.addAction(about);
+    connect(about, &QAction::triggered, this, [this] { showAboutBox(&form_); });
+    shared_ = {about};
+}
+
+TeachingWindow& WindowActions::openTeachingWindow() {
+    if (window_ == nullptr) {
+        // The form's child, so that it closes with the program; the lesson is not its own.
+        window_ = new TeachingWindow(form_.model(), form_.runControl(), *lesson_, shared_, &form_);
+        if (openBeside(*window_, form_)) {
+            window_->setPresenting(true);
+        }
+    }
+    window_->setWindowState(window_->windowState() & ~Qt::WindowMinimized);
+    window_->show();
+    window_->raise();
+    window_->activateWindow();
+    return *window_;
+}
+
+WindowActions& installWindowActions(MainForm& form) {
+    auto* actions = new WindowActions(form);
+    form.addAction(actions->teachingWindowAction());
+    form.addActions(actions->sharedActions());
     form.setContextMenuPolicy(Qt::ActionsContextMenu);
     installContextMenuKeys(form);
+    return *actions;
 }
 
 }  // namespace ui

@@ -2,12 +2,47 @@
 // Copyright (C) 2026 The overselling authors
 #pragma once
 
+// The application around the main form: the lesson both windows observe, the actions both
+// windows offer, and the teaching window, opened and placed beside the form.
+
+#include <QList>
+#include <QObject>
+#include <QPointer>
+
+class QAction;
+
 namespace ui {
 
+class Lesson;
 class MainForm;
+class TeachingWindow;
 
-// Wires the application around the main form: "Графика…" (F2), which opens the teaching
-// window, and "За програмата…", as keys and as the form's context menu.
-void installWindowActions(MainForm& form);
+class WindowActions final : public QObject {
+    Q_OBJECT
+
+  public:
+    // Made as a child of the form: it lives, with the lesson, as long as the form does.
+    explicit WindowActions(MainForm& form);
+
+    [[nodiscard]] Lesson& lesson() const { return *lesson_; }
+    // "Графика…" (F2), which opens the teaching window.
+    [[nodiscard]] QAction* teachingWindowAction() const { return teachingWindow_; }
+    // The items both windows offer: "За програмата…".
+    [[nodiscard]] const QList<QAction*>& sharedActions() const { return shared_; }
+
+    // Opens the teaching window beside the form, or in presentation mode on a screen too
+    // small for both, or raises it when it is open.
+    TeachingWindow& openTeachingWindow();
+
+  private:
+    MainForm& form_;
+    Lesson* lesson_ = nullptr;
+    QAction* teachingWindow_ = nullptr;
+    QList<QAction*> shared_;
+    QPointer<TeachingWindow> window_;
+};
+
+// Wires the application around the main form: the keys and the form's context menu.
+WindowActions& installWindowActions(MainForm& form);
 
 }  // namespace ui

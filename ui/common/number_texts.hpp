@@ -2,11 +2,12 @@
 // Copyright (C) 2026 The overselling authors
 #pragma once
 
-// The numbers both windows write as texts, with the user's decimal separator taken from the
-// model, never from the machine's locale.
+// The numbers both windows write as texts: fractions with the user's decimal separator, which
+// the model holds, and whole counts grouped as the machine's locale groups them.
 
 #include <QString>
 #include <optional>
+#include <string>
 
 #include "core/model.hpp"
 
@@ -15,14 +16,23 @@ namespace ui {
 // What stands where there is no value.
 inline constexpr char16_t kNoValue = u'—';
 
+// How the user writes numbers, taken from the model once for the texts that need no more of it.
+struct NumberFormat {
+    std::string decimalSeparator = ".";
+
+    [[nodiscard]] static NumberFormat of(const core::Model& model) {
+        return {model.decimalSeparator()};
+    }
+};
+
 // "8,10" with a comma separator.
-QString twoDecimals(double value, const core::Model& model);
+QString twoDecimals(double value, const NumberFormat& format);
 // Whole values plainly, others with up to 15 significant digits: "100", "100,5".
-QString plainNumber(double value, const core::Model& model);
+QString plainNumber(double value, const NumberFormat& format);
 // Whole numbers with the locale's group separator where the locale groups them: "669 653"
 // but "1000" in Bulgarian. Others as plainNumber.
-QString countText(double value, const core::Model& model);
+QString countText(double value, const NumberFormat& format);
 // "8,10 %", or "—" for none.
-QString percentOrNone(std::optional<double> percent, const core::Model& model);
+QString percentOrNone(std::optional<double> percent, const NumberFormat& format);
 
 }  // namespace ui

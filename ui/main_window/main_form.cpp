@@ -19,6 +19,7 @@
 #include "core/expected_share.hpp"
 #include "core/reset.hpp"
 #include "ui/accessibility/accessible_text_box.hpp"
+#include "ui/common/frame_throttle.hpp"
 #include "ui/common/number_texts.hpp"
 #include "ui/common/qt_text.hpp"
 #include "ui/main_window/control_factory.hpp"
@@ -69,14 +70,26 @@ class MainForm::Run final : public RunControl {
         }
     }
 
+    void startOver() override { form_.Command1_Click(1); }
+
+    void forgetPastRuns() override {
+        form_.model_.statistics.forgetPastRuns();
+        emit changed();
+    }
+
     void setTickInterval(int milliseconds) override {
         // A coarse timer may be 5 % late; a precise one keeps 1 ms ticks at 1000 a second.
         form_.timer_->setTimerType(milliseconds < 20 ? Qt::PreciseTimer : Qt::CoarseTimer);
         form_.timer_->setInterval(milliseconds);
+        form_.throttle_->followTicks(milliseconds);
     }
 
     [[nodiscard]] int tickInterval() const override { return form_.timer_->interval(); }
     [[nodiscard]] bool isRunning() const override { return form_.timer_->isActive(); }
+
+    // The form's own change paths say so through here, the door's one sender.
+    void announceChange() { emit changed(); }
+    void announceIntervalElapsed() { emit intervalElapsed(); }
 
   private:
     MainForm& form_;
@@ -116,12 +129,13 @@ MainForm::MainForm(std::unique_ptr<runtime::RandomSource> random, QWidget* paren
     timer_ = new QTimer(this);
     timer_->setObjectName(QStringLiteral("Timer1"));
     timer_->setInterval(core::kTickMilliseconds);
-    runControl_ = new Run(*this);
+    run_ = new Run(*this);
+    throttle_ = new FrameThrottle(*this);
     connect(timer_, &QTimer::timeout, this, [this] {
         Timer1_Timer();
-        emit runControl_->intervalElapsed();
+        run_->announceIntervalElapsed();
     });
-    connect(runControl_, &RunControl::changed, this, &MainForm::showExpectedShareToolTip);
+    connect(run_, &RunControl::changed, this, &MainForm::showExpectedShareToolTip);
     createControls();
     connectControls();
     showText(core::Text1(0));
@@ -188,7 +202,7 @@ void MainForm::connectControls() {
         } else {
             Text2_Change(field.index);
         }
-        emit runControl_->changed();
+        run_->announceChange();
     });
 }
 
@@ -239,7 +253,7 @@ void MainForm::syncTimer() {
     } else if (!model_.timerEnabled && timer_->isActive()) {
         timer_->stop();
     }
-    emit runControl_->changed();
+    run_->announceChange();
 }
 
 void MainForm::Form_Load() {
@@ -252,28 +266,38 @@ void MainForm::Command1_Click(int index) {
     if (index == 0) {
         model_.timerEnabled = true;
     } else if (index == 1) {
-        core::ResetSimulation(model_);
-        if (seed_) {
-            random_->reseed(*seed_);
-        }
-        model_.setText(core::Text1(0), "");
+        startOver();
     }
     syncTimer();
-}
-
-void MainForm::forgetPastRuns() {
-    model_.statistics.forgetPastRuns();
-    emit runControl_->changed();
 }
 
 void MainForm::Option1_Click(int index) {
     model_.Situation = static_cast<std::int16_t>(index);
+    startOver();
+    syncTimer();
+}
+
+void MainForm::startOver() {
     core::ResetSimulation(model_);
-    if (seed_) {
-        random_->reseed(*seed_);
+    // A lesson's seed makes every start over draw the same demands again.
+    if (lesson_ != nullptr && lesson_->state().seed) {
+        random_->reseed(*lesson_->state().seed);
     }
     model_.setText(core::Text1(0), "");
-    syncTimer();
+}
+
+RunControl& MainForm::runControl() const {
+    return *run_;
+}
+
+void MainForm::followLesson(const Lesson& lesson) {
+    lesson_ = &lesson;
+    connect(&lesson, &Lesson::changed, this, [this](const LessonState& before) {
+        if (before.expectedShown != lesson_->state().expectedShown) {
+            showExpectedShareToolTip();
+        }
+    });
+    showExpectedShareToolTip();
 }
 
 void MainForm::Text1_Change(int /*index*/) {
@@ -302,24 +326,20 @@ bool MainForm::stopMessageOpen() const {
     return stopMessage_ != nullptr && stopMessage_->isVisible();
 }
 
-void MainForm::setExpectedShareShown(bool shown) {
-    expectedShareShown_ = shown;
-    toolTipShare_.reset();
-    if (!shown) {
-        text2_.at(2)->setToolTip(QString());
-    }
-    showExpectedShareToolTip();
-}
-
 void MainForm::showExpectedShareToolTip() {
-    if (!expectedShareShown_) {
+    if (lesson_ != nullptr && !lesson_->state().expectedShown) {
+        // Nothing tells the class the answer before it has guessed.
+        if (toolTipShare_) {
+            text2_.at(2)->setToolTip(QString());
+            toolTipShare_.reset();
+        }
         return;
     }
     // Written when the expected share changes, not on every tick.
     const auto expected = core::expectedSharePercent(model_);
     if (toolTipShare_ != expected) {
         text2_.at(2)->setToolTip(QStringLiteral("Очакван дял при тези стойности: ") +
-                                 percentOrNone(expected, model_));
+                                 percentOrNone(expected, NumberFormat::of(model_)));
         toolTipShare_ = expected;
     }
 }

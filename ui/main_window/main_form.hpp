@@ -22,6 +22,7 @@
 #include "core/model.hpp"
 #include "core/tick.hpp"
 #include "runtime/random_source.hpp"
+#include "ui/lesson/lesson.hpp"
 #include "ui/main_window/run_control.hpp"
 
 class QMessageBox;
@@ -30,6 +31,7 @@ class QTimer;
 
 namespace ui {
 
+class FrameThrottle;
 class MultiLineView;
 
 class MainForm final : public QWidget {
@@ -48,16 +50,14 @@ class MainForm final : public QWidget {
     void Text2_Change(int index);
     void Timer1_Timer();
 
-    // Whether the tooltip of "% откази" states the expected share; a class may guess first.
-    void setExpectedShareShown(bool shown);
-    // A seed set here starts the generator afresh at every "Изчисти" and change of case, so
-    // that a run can be shown again; none keeps the one clock-seeded sequence.
-    void setSeed(std::optional<std::uint32_t> seed) { seed_ = seed; }
-    // Lets go of the earlier runs the teaching window draws behind the current one.
-    void forgetPastRuns();
+    // The lesson this form's run belongs to: while it hides the expected share, so does the
+    // tooltip of "% откази", and its seed starts the generator afresh at every "Изчисти" and
+    // change of case, so that a run can be shown again. Without one, the tooltip states it
+    // and the one clock-seeded sequence goes on.
+    void followLesson(const Lesson& lesson);
 
     // How the run is driven from outside the form; see ui/main_window/run_control.hpp.
-    [[nodiscard]] RunControl& runControl() const { return *runControl_; }
+    [[nodiscard]] RunControl& runControl() const;
 
   private:
     class Run;
@@ -71,6 +71,8 @@ class MainForm final : public QWidget {
     void showStopMessage(core::StopReason reason);
     [[nodiscard]] bool stopMessageOpen() const;
     void showExpectedShareToolTip();
+    // Reset, reseed and an empty log: what "Изчисти" and a change of case share.
+    void startOver();
 
     core::Model model_;
     std::unique_ptr<runtime::RandomSource> random_;
@@ -81,14 +83,15 @@ class MainForm final : public QWidget {
     QPushButton* runButton_ = nullptr;
     QTimer* timer_ = nullptr;
     QPointer<QMessageBox> stopMessage_;
-    RunControl* runControl_ = nullptr;
+    Run* run_ = nullptr;
+    // Paints the form at most once a frame while the ticks come faster than frames.
+    FrameThrottle* throttle_ = nullptr;
     // While a step of a paused run takes its one tick, the timer is enabled for Timer1_Timer
     // but not started.
     bool stepping_ = false;
     // The expected share the tooltip of "% откази" states, once it has stated one.
     std::optional<std::optional<double>> toolTipShare_;
-    bool expectedShareShown_ = true;
-    std::optional<std::uint32_t> seed_;
+    const Lesson* lesson_ = nullptr;
 };
 
 }  // namespace ui

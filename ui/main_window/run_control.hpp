@@ -3,8 +3,9 @@
 #pragma once
 
 // The one door into the main window's run for whatever drives it from outside: the teaching
-// window's time controls, the pacing of fast runs and the tests. Every tick it makes still
-// runs through the form's Timer1_Timer; it never writes the model itself.
+// window's time controls and its own "Изведи" and "Изчисти", the pacing of fast runs and the
+// tests. Every tick it makes still runs through the form's Timer1_Timer, and every start or
+// reset through the form's own handlers; it never writes the model itself.
 
 #include <QObject>
 
@@ -23,6 +24,10 @@ class RunControl : public QObject {
     virtual void pause() = 0;
     // Starts the timer as "Изведи" does, where "Изведи" can be pressed.
     virtual void resume() = 0;
+    // Stops and starts over as "Изчисти" does.
+    virtual void startOver() = 0;
+    // Lets go of the earlier runs drawn faintly behind the current one.
+    virtual void forgetPastRuns() = 0;
     virtual void setTickInterval(int milliseconds) = 0;
     [[nodiscard]] virtual int tickInterval() const = 0;
     [[nodiscard]] virtual bool isRunning() const = 0;

@@ -2,19 +2,21 @@
 // Copyright (C) 2026 The overselling authors
 #pragma once
 
-// The teaching window: a second, non-modal top-level window over the main form's model. It
-// reads the model, never writes it, and reaches the run only through the form's RunControl
-// (pause, one step, tick interval) and the form's own buttons' handler, so every tick still
-// goes through Timer1_Timer. The run's changed signal updates the summary at once; the
-// pictures are repainted from the model at most once a frame however fast the ticks come.
+// The teaching window: a second, non-modal top-level window over the main form's run. It
+// reads the model, never writes it; it reaches the run only through the RunControl door, so
+// every tick still goes through Timer1_Timer; and what the lesson is about (the answer shown
+// or hidden, the guess, the speed, the seed, the page) it reads from and writes to the Lesson,
+// which outlives it. It holds the pages, the actions and keys, and presentation mode.
 
-#include <QElapsedTimer>
-#include <QImage>
+#include <QList>
 #include <QWidget>
 #include <optional>
 #include <vector>
 
-#include "ui/teaching_window/teaching_texts.hpp"
+#include "core/model.hpp"
+#include "ui/lesson/lesson.hpp"
+#include "ui/teaching_window/export/run_data.hpp"
+#include "ui/teaching_window/words/teaching_texts.hpp"
 
 class QAction;
 class QComboBox;
@@ -30,8 +32,8 @@ class DemandHistogram;
 class DrawExplanation;
 class ExperimentsPage;
 class FrameThrottle;
-class MainForm;
 class PictureArea;
+class PictureRefresh;
 class RunControl;
 class ShareChart;
 class SummaryLine;
@@ -41,18 +43,15 @@ class TeachingWindow final : public QWidget {
     Q_OBJECT
 
   public:
-    explicit TeachingWindow(MainForm& form);
+    // `sharedActions` are the application's items both windows offer, such as the About box.
+    TeachingWindow(const core::Model& model, RunControl& run, Lesson& lesson,
+                   const QList<QAction*>& sharedActions, QWidget* parent);
 
-    // The page shown, the first's summary and pictures or the experiments, under a line that
-    // names the case, the inputs and the number of draws, at twice the screen's pixel density.
+    // The page shown under a line that names the case, the inputs and the number of draws.
     [[nodiscard]] QImage pictureImage() const;
-    // pictureImage() as a PNG file; false when it could not be written.
-    bool savePicture(const QString& path) const;
-    // The shown page's data as "Копирай данните" copies it: tab-separated, see run_data.hpp
-    // and experiments_data.hpp.
-    [[nodiscard]] QString dataText() const;
-    // The run's data as "Запази данните…" saves it; false when it could not be written.
-    bool saveData(const QString& path) const;
+    // The shown page's data as "Копирай данните" copies it, or as "Запази данните…" saves it:
+    // see export/run_data.hpp and export/experiments_data.hpp.
+    [[nodiscard]] QString dataText(DataFormat format = DataFormat::Clipboard) const;
 
     // Presentation mode: full screen, with the case and inputs and the main window's buttons.
     void setPresenting(bool presenting);
@@ -66,30 +65,25 @@ class TeachingWindow final : public QWidget {
 
   private:
     QWidget* createControls();
-    QWidget* createPicture();
-    void createActions();
+    QWidget* createRunPage();
+    void createActions(const QList<QAction*>& sharedActions);
+    void setTabOrder();
+    void showLesson(const LessonState& before);
+    void applySpeed();
     void runChanged();
     void showSummary();
-    void setSpeed(int tickMilliseconds);
-    void repaintPictures();
     void describePictures();
-    void setExpectedShown(bool shown);
-    void showExperiments(bool shown);
-    // Shows what the window's height and mode leave room for.
+    // Shows what the window's height, mode and page leave room for.
     void fitControls();
-    void askAndSavePicture();
-    void askAndSaveData();
     void copyData();
 
-    MainForm& form_;
+    const core::Model& model_;
     RunControl& run_;
-    SummaryView view_;
+    Lesson& lesson_;
     QLabel* inputs_ = nullptr;
     SummaryLine* summary_ = nullptr;
     ShareChart* shareChart_ = nullptr;
     DemandHistogram* histogram_ = nullptr;
-    PictureArea* pictures_ = nullptr;
-    QWidget* picture_ = nullptr;
     ExperimentsPage* experiments_ = nullptr;
     QStackedWidget* pages_ = nullptr;
     QPushButton* runButton_ = nullptr;
@@ -101,7 +95,7 @@ class TeachingWindow final : public QWidget {
     QPushButton* explain_ = nullptr;
     QPushButton* experimentsButton_ = nullptr;
     // The time controls and the guess, with their labels: the first page's alone.
-    std::vector<QWidget*> runControls_;
+    std::vector<QWidget*> runPageControls_;
     QPushButton* savePicture_ = nullptr;
     QPushButton* copyData_ = nullptr;
     QPushButton* saveData_ = nullptr;
@@ -109,23 +103,13 @@ class TeachingWindow final : public QWidget {
     QAction* presentation_ = nullptr;
     QAction* showExperiments_ = nullptr;
     DrawExplanation* explanation_ = nullptr;
-    QTimer* frame_ = nullptr;
     QTimer* copied_ = nullptr;
     std::optional<SummaryNumbers> summaryShown_;
-    QElapsedTimer described_;
-    QTimer* describe_ = nullptr;
+    PictureRefresh* refresh_ = nullptr;
     TickPacer* pacer_ = nullptr;
-    FrameThrottle* formThrottle_ = nullptr;
-    FrameThrottle* ownThrottle_ = nullptr;
+    FrameThrottle* throttle_ = nullptr;
     // The window's state before presentation mode, to go back to.
     Qt::WindowStates statesBeforePresenting_;
 };
-
-// Opens the teaching window of the form, or raises it when it is open.
-TeachingWindow* openTeachingWindow(MainForm& form);
-
-// The action that opens it, "Графика…" with F2, made as a child of the form for the form's
-// keys and context menu.
-QAction* makeTeachingWindowAction(MainForm& form);
 
 }  // namespace ui

@@ -13,10 +13,10 @@
 #include "core/expected_share.hpp"
 #include "core/measured_share.hpp"
 #include "core/model.hpp"
-#include "ui/teaching_window/experiments_geometry.hpp"
-#include "ui/teaching_window/histogram_geometry.hpp"
-#include "ui/teaching_window/picture_painting.hpp"
-#include "ui/teaching_window/share_chart_geometry.hpp"
+#include "ui/teaching_window/experiments/experiments_geometry.hpp"
+#include "ui/teaching_window/pictures/picture_frame.hpp"
+#include "ui/teaching_window/run_page/histogram_geometry.hpp"
+#include "ui/teaching_window/run_page/share_chart_geometry.hpp"
 
 namespace {
 
@@ -138,7 +138,7 @@ class PictureGeometryTest : public QObject {
         QFETCH(double, xMax);
         const std::vector<Point> points =
             ticks > 0 ? std::vector<Point>{{ticks, 0}} : std::vector<Point>{};
-        QCOMPARE(ui::shareAxes(QRect(0, 0, 100, 100), points, std::nullopt).xMax, xMax);
+        QCOMPARE(ui::shareAxes(QRect(0, 0, 100, 100), points, 5).xMax, xMax);
     }
 
     void measuredPathPlacesTheShareOfEachPoint_data() {
@@ -335,7 +335,7 @@ class PictureGeometryTest : public QObject {
         QFETCH(int, steps);
         QFETCH(double, step);
         QFETCH(double, top);
-        const ui::CountAxis axis = ui::countAxis(highest, steps);
+        const ui::ValueAxis axis = ui::countAxis(highest, steps);
         QCOMPARE(axis.step, step);
         QCOMPARE(axis.top, top);
     }

@@ -2,9 +2,10 @@
 // Copyright (C) 2026 The overselling authors
 // The teaching window on a 1024 x 768 projector at the scale CTest sets (1, 1.5 or 2):
 // maximised and in presentation mode, each picture's plot is at least a quarter of the
-// screen's height with at least three labelled steps above zero, both pictures are on screen,
-// and no control is cut off.
+// screen's height with at least three labelled steps above zero, both pictures are on screen
+// and are charts to a screen reader, and no control is cut off.
 
+#include <QAccessible>
 #include <QAction>
 #include <QPushButton>
 #include <QScreen>
@@ -14,7 +15,7 @@
 #include "form_driver.hpp"
 #include "scripted_random.hpp"
 #include "ui/application/window_actions.hpp"
-#include "ui/teaching_window/picture.hpp"
+#include "ui/teaching_window/pictures/picture.hpp"
 #include "ui/teaching_window/teaching_window.hpp"
 
 using testing_support::drawOf;
@@ -37,15 +38,17 @@ class ProjectorTest : public QObject, protected testing_support::FormDriver {
         const QRect screen = window->screen()->geometry();
         const QRect inside = window->rect();
         for (const char* name : pictures) {
-            const auto* picture = window->findChild<ui::Picture*>(QLatin1String(name));
-            const ui::Picture::Frame frame = picture->frame();
+            auto* picture = window->findChild<ui::Picture*>(QLatin1String(name));
+            const ui::Picture::Plot plot = picture->plot();
             const QString where = QStringLiteral("%1, %2, plot %3 high, %4 labels")
                                       .arg(QLatin1String(state), QLatin1String(name))
-                                      .arg(frame.plot.height())
-                                      .arg(frame.labelledValues.size());
+                                      .arg(plot.area.height())
+                                      .arg(plot.labelledValues.size());
             qInfo("%s", qPrintable(where));
-            QVERIFY2(frame.plot.height() >= screen.height() / 4, qPrintable(where));
-            QVERIFY2(frame.labelledValues.size() >= 4, qPrintable(where));
+            QVERIFY2(plot.area.height() >= screen.height() / 4, qPrintable(where));
+            QVERIFY2(plot.labelledValues.size() >= 4, qPrintable(where));
+            QVERIFY2(QAccessible::queryAccessibleInterface(picture)->role() == QAccessible::Chart,
+                     qPrintable(where));
             const QRect onWindow(picture->mapTo(window, QPoint(0, 0)), picture->size());
             QVERIFY2(inside.contains(onWindow), qPrintable(where));
         }

@@ -2,7 +2,7 @@
 // Copyright (C) 2026 The overselling authors
 // The table a teacher copies or saves: which draws it holds, and how a spreadsheet splits it.
 
-#include "ui/teaching_window/run_data.hpp"
+#include "ui/teaching_window/export/run_data.hpp"
 
 #include <QtTest>
 #include <algorithm>
@@ -226,8 +226,9 @@ class RunDataTest : public QObject {
         const auto rows =
             drawRows(linesOf(ui::runData(model, DataFormat::Clipboard), DataFormat::Clipboard));
         QCOMPARE(rows.size(), 4U);
-        const QString before = ui::plainNumber(*core::expectedSharePercent(100, 110), model);
-        const QString after = ui::plainNumber(*core::expectedSharePercent(90, 99), model);
+        const ui::NumberFormat numbers{","};
+        const QString before = ui::plainNumber(*core::expectedSharePercent(100, 110), numbers);
+        const QString after = ui::plainNumber(*core::expectedSharePercent(90, 99), numbers);
         QVERIFY(before != after);
         const QString expected[] = {before, before, after, after};
         for (std::size_t i = 0; i < rows.size(); ++i) {
@@ -253,7 +254,8 @@ class RunDataTest : public QObject {
         }
         const double capacity = 170;
         QCOMPARE(rows.back()[4],
-                 ui::plainNumber(*core::expectedSharePercent(capacity, capacity * 1.1), model));
+                 ui::plainNumber(*core::expectedSharePercent(capacity, capacity * 1.1),
+                                 ui::NumberFormat{","}));
     }
 };
 

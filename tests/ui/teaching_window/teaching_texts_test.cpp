@@ -2,7 +2,7 @@
 // Copyright (C) 2026 The overselling authors
 // The teaching window's words and numbers as a Bulgarian reader meets them.
 
-#include "ui/teaching_window/teaching_texts.hpp"
+#include "ui/teaching_window/words/teaching_texts.hpp"
 
 #include <QtTest>
 #include <optional>
@@ -14,24 +14,24 @@ class TeachingTextsTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void timesTakeTheBulgarianPlural_data() {
-        QTest::addColumn<qulonglong>("count");
+    void countsTakeTheBulgarianPlural_data() {
+        QTest::addColumn<double>("count");
         QTest::addColumn<QString>("text");
-        QTest::newRow("one") << 1ULL << QStringLiteral("1 път");
-        QTest::newRow("none") << 0ULL << QStringLiteral("0 пъти");
-        QTest::newRow("two") << 2ULL << QStringLiteral("2 пъти");
-        QTest::newRow("twenty-one") << 21ULL << QStringLiteral("21 пъти");
-        QTest::newRow("grouped") << 12345ULL << QStringLiteral("12\u00A0345 пъти");
+        QTest::newRow("one") << 1.0 << QStringLiteral("1 път");
+        QTest::newRow("none") << 0.0 << QStringLiteral("0 пъти");
+        QTest::newRow("two") << 2.0 << QStringLiteral("2 пъти");
+        QTest::newRow("twenty-one") << 21.0 << QStringLiteral("21 пъти");
+        QTest::newRow("grouped") << 12345.0 << QStringLiteral("12\u00A0345 пъти");
     }
 
-    void timesTakeTheBulgarianPlural() {
-        QFETCH(qulonglong, count);
+    void countsTakeTheBulgarianPlural() {
+        QFETCH(double, count);
         QFETCH(QString, text);
-        const core::Model model(",");
-        QCOMPARE(ui::timesText(count, model), text);
+        QCOMPARE(ui::countedText(count, QStringLiteral("път"), QStringLiteral("пъти"), {","}),
+                 text);
     }
 
-    // Bulgarian groups from five digits on, with a no-break space; fractions keep the model's
+    // Bulgarian groups from five digits on, with a no-break space; fractions keep the user's
     // decimal separator and are not grouped.
     void countsUseTheLocalesGroupSeparator_data() {
         QTest::addColumn<double>("value");
@@ -47,8 +47,7 @@ class TeachingTextsTest : public QObject {
     void countsUseTheLocalesGroupSeparator() {
         QFETCH(double, value);
         QFETCH(QString, text);
-        const core::Model model(",");
-        QCOMPARE(ui::countText(value, model), text);
+        QCOMPARE(ui::countText(value, ui::NumberFormat{","}), text);
     }
 
     // Parts after a semicolon start in lower case, as Bulgarian writes them.

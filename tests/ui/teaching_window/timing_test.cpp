@@ -7,9 +7,9 @@
 #include <QtTest>
 #include <cstdint>
 
+#include "ui/common/frame_throttle.hpp"
 #include "ui/main_window/run_control.hpp"
-#include "ui/teaching_window/frame_throttle.hpp"
-#include "ui/teaching_window/tick_pacer.hpp"
+#include "ui/teaching_window/pacing/tick_pacer.hpp"
 
 namespace {
 
@@ -19,6 +19,8 @@ class CountingRun final : public ui::RunControl {
     void tickNow() override { ++ticks; }
     void pause() override { running = false; }
     void resume() override { running = true; }
+    void startOver() override { running = false; }
+    void forgetPastRuns() override {}
     void setTickInterval(int milliseconds) override { interval = milliseconds; }
     [[nodiscard]] int tickInterval() const override { return interval; }
     [[nodiscard]] bool isRunning() const override { return running; }

@@ -1,0 +1,41 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The overselling authors
+#pragma once
+
+#include <vector>
+
+#include "core/classes.hpp"
+#include "ui/teaching_window/pictures/picture.hpp"
+
+namespace ui {
+
+// Many classes at once: each class's measured share as a dot, against the expected share and
+// the 95 % band for that many draws; a dot outside the band in the overload colour.
+class ClassSharesChart final : public Picture {
+    Q_OBJECT
+
+  public:
+    explicit ClassSharesChart(const core::Model& model, QWidget* parent = nullptr);
+
+    // The classes to show, as far as they have run; none before the first run. Not owned.
+    void setRun(const core::ClassesRun* run);
+    // The expected share and its band, or neither while a class guesses.
+    void setExpectedShown(bool shown);
+
+    [[nodiscard]] QString description() const override;
+    [[nodiscard]] QSize sizeHint() const override { return {480, 300}; }
+
+  protected:
+    [[nodiscard]] ValueScale valueScale(int plotHeight, int line) const override;
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    // The finished classes' shares, in percent.
+    [[nodiscard]] std::vector<double> shares() const;
+    [[nodiscard]] double top() const;
+
+    const core::ClassesRun* run_ = nullptr;
+    bool expectedShown_ = true;
+};
+
+}  // namespace ui

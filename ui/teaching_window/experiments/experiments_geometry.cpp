@@ -1,0 +1,47 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The overselling authors
+#include "ui/teaching_window/experiments/experiments_geometry.hpp"
+
+#include <algorithm>
+#include <cmath>
+
+#include "ui/teaching_window/pictures/picture_frame.hpp"
+
+namespace ui {
+namespace {
+
+constexpr int kLastPercent = 99;
+
+}  // namespace
+
+double sharesTop(std::span<const double> shares, std::optional<double> bandHigh) {
+    double top = 5;
+    for (const double share : shares) {
+        top = std::max(top, share);
+    }
+    if (bandHigh) {
+        top = std::max(top, *bandHigh * 1.1);
+    }
+    return shareTop(top);
+}
+
+QPointF classDot(const QRect& plot, int index, int classes, double percent, double top) {
+    const double column = static_cast<double>(plot.width()) / std::max(classes, 1);
+    return {plot.left() + (index + 0.5) * column, plot.bottom() - plot.height() * percent / top};
+}
+
+QPointF curvePoint(const QRect& plot, double percent, double share, double top) {
+    return {plot.left() + plot.width() * percent / kLastPercent,
+            plot.bottom() - plot.height() * share / top};
+}
+
+std::optional<int> nearestPercent(const QRect& plot, double x) {
+    // The points span from the plot's left edge to left + width, as curvePoint puts them.
+    if (plot.width() <= 0 || x < plot.left() - 0.5 || x > plot.left() + plot.width() + 0.5) {
+        return std::nullopt;
+    }
+    const double percent = (x - plot.left()) / plot.width() * kLastPercent;
+    return std::clamp(static_cast<int>(std::lround(percent)), 0, kLastPercent);
+}
+
+}  // namespace ui

@@ -1,0 +1,230 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The overselling authors
+#include "ui/teaching_window/experiments/experiments_page.hpp"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <cmath>
+#include <random>
+
+#include "core/draw.hpp"
+#include "ui/common/qt_text.hpp"
+#include "ui/teaching_window/experiments/class_shares_chart.hpp"
+#include "ui/teaching_window/experiments/share_curve_chart.hpp"
+#include "ui/teaching_window/export/experiments_data.hpp"
+#include "ui/teaching_window/layout/flow_layout.hpp"
+#include "ui/teaching_window/layout/projector_style.hpp"
+#include "ui/teaching_window/layout/summary_line.hpp"
+#include "ui/teaching_window/pictures/picture_area.hpp"
+#include "ui/teaching_window/words/teaching_texts.hpp"
+
+namespace ui {
+namespace {
+
+// Draws per slice of the event loop: a few milliseconds' work, so that input is answered
+// well within 50 ms while a thousand classes run.
+constexpr std::int64_t kDrawsPerSlice = 20000;
+constexpr qint64 kSliceMilliseconds = 8;
+// A run shorter than this shows no progress; one longer says how far it is.
+constexpr qint64 kMomentMilliseconds = 150;
+
+QComboBox* countBox(const char* name, const QString& accessibleName,
+                    std::initializer_list<int> counts, int chosen, QWidget* parent) {
+    auto* box = new QComboBox(parent);
+    box->setObjectName(QLatin1String(name));
+    box->setAccessibleName(accessibleName);
+    box->setToolTip(accessibleName);
+    for (const int count : counts) {
+        box->addItem(QString::number(count), count);
+    }
+    box->setCurrentIndex(box->findData(chosen));
+    return box;
+}
+
+}  // namespace
+
+ExperimentsPage::ExperimentsPage(const core::Model& model, Lesson& lesson, QWidget* parent)
+    : QWidget(parent), model_(model), lesson_(lesson) {
+    setObjectName(QStringLiteral("Experiments"));
+    setAccessibleName(QStringLiteral("Експерименти"));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(fontMetrics().height() / 3);
+    createControls();
+    // Broken into lines only between its parts, so that a number keeps its "%".
+    summary_ = new SummaryLine(this);
+    summary_->setObjectName(QStringLiteral("ClassesSummary"));
+    summary_->setAccessibleName(QStringLiteral("Обобщение на класовете"));
+    QFont bold = font();
+    bold.setBold(true);
+    summary_->setFont(bold);
+    layout->addWidget(summary_);
+    classShares_ = new ClassSharesChart(model_, this);
+    curve_ = new ShareCurveChart(model_, this);
+    classShares_->setFont(pictureFont(font()));
+    curve_->setFont(pictureFont(font()));
+    pictures_ = new PictureArea(classShares_, curve_, this);
+    layout->addWidget(pictures_, 1);
+
+    slice_ = new QTimer(this);
+    slice_->setInterval(0);
+    connect(slice_, &QTimer::timeout, this, &ExperimentsPage::advance);
+    connect(&lesson_, &Lesson::changed, this, &ExperimentsPage::showLesson);
+    showLesson(LessonState{});
+}
+
+ExperimentsPage::~ExperimentsPage() = default;
+
+void ExperimentsPage::createControls() {
+    QWidget* const bar = this;
+    classCount_ =
+        countBox("ClassCount", QStringLiteral("Брой класове"), {10, 30, 100, 1000}, 30, bar);
+    drawsPerClass_ = countBox("DrawsPerClass", QStringLiteral("Тегления във всеки клас"),
+                              {10, 100, 1000, 10000}, 100, bar);
+    runClasses_ = new QPushButton(QStringLiteral("Нови класове"), bar);
+    runClasses_->setObjectName(QStringLiteral("RunClasses"));
+    runClasses_->setAutoDefault(true);
+    runClasses_->setToolTip(
+        QStringLiteral("Пуска същия опит в толкова нови класове, с текущите стойности"));
+    runClasses_->setAccessibleDescription(runClasses_->toolTip());
+    seedBox_ = new QLineEdit(bar);
+    seedBox_->setObjectName(QStringLiteral("Seed"));
+    seedBox_->setAccessibleName(QStringLiteral("Зърно"));
+    seedBox_->setToolTip(QStringLiteral(
+        "Цяло число: с него „Изчисти“ и „Нови класове“ започват едни и същи тегления, за да се "
+        "покажат отново; празно — всеки път различни"));
+    seedBox_->setAccessibleDescription(seedBox_->toolTip());
+    seedBox_->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d{0,9}")), seedBox_));
+    seedBox_->setFixedWidth(fontMetrics().horizontalAdvance(QStringLiteral("000000000")) +
+                            fontMetrics().height());
+    controls_ = {labelledPair(QStringLiteral("Класове:"), classCount_, bar),
+                 labelledPair(QStringLiteral("Тегления:"), drawsPerClass_, bar), runClasses_,
+                 labelledPair(QStringLiteral("Зърно:"), seedBox_, bar)};
+
+    connect(runClasses_, &QPushButton::clicked, this, &ExperimentsPage::runClasses);
+    connect(classCount_, &QComboBox::currentIndexChanged, this, &ExperimentsPage::runClasses);
+    connect(drawsPerClass_, &QComboBox::currentIndexChanged, this, &ExperimentsPage::runClasses);
+    connect(seedBox_, &QLineEdit::textChanged, this, [this](const QString& text) {
+        bool ok = false;
+        const std::uint32_t value = text.toUInt(&ok);
+        lesson_.setSeed(ok ? std::optional(value) : std::nullopt);
+    });
+}
+
+void ExperimentsPage::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // The first look at the page shows classes at once.
+    if (!run_) {
+        runClasses();
+    }
+}
+
+void ExperimentsPage::runClasses() {
+    const core::ClassesRequest request{
+        .capacity = core::capacity(model_),
+        .ceiling = core::drawCeiling(model_),
+        .classes = classCount_->currentData().toInt(),
+        .drawsPerClass = drawsPerClass_->currentData().toInt(),
+    };
+    // From the seed where the teacher set one, so the same classes can be shown again.
+    const auto chosenSeed = lesson_.state().seed;
+    const std::uint32_t seed = chosenSeed ? *chosenSeed : std::random_device{}();
+    const auto box = [this](core::TextField field) {
+        return toQString(model_.text(field)).trimmed();
+    };
+    runInputs_ = QStringLiteral("%1 и %2 %")
+                     .arg(box(core::Text1(2)),
+                          box(core::isOverselling(model_) ? core::Text2(0) : core::Text2(1)));
+    classShares_->setRun(nullptr);
+    run_ = std::make_unique<core::ClassesRun>(request, seed);
+    classShares_->setRun(run_.get());
+    started_.start();
+    advance();
+    if (!run_->done()) {
+        slice_->start();
+    }
+}
+
+bool ExperimentsPage::running() const {
+    return slice_->isActive();
+}
+
+void ExperimentsPage::advance() {
+    QElapsedTimer slice;
+    slice.start();
+    while (!run_->done() && slice.elapsed() < kSliceMilliseconds) {
+        run_->advance(kDrawsPerSlice);
+    }
+    if (run_->done()) {
+        slice_->stop();
+    }
+    showSummary();
+    classShares_->update();
+}
+
+void ExperimentsPage::showSummary() {
+    if (!run_) {
+        summary_->setText(QStringLiteral("Още няма класове."));
+        return;
+    }
+    if (!run_->done() && started_.elapsed() >= kMomentMilliseconds) {
+        const auto percent =
+            100 * run_->drawsDone() / std::max<std::int64_t>(run_->drawsTotal(), 1);
+        summary_->setText(QStringLiteral("Класовете се изчисляват: %1 %").arg(percent));
+        return;
+    }
+    if (!run_->done()) {
+        return;
+    }
+    if (classesForOtherInputs()) {
+        summary_->setText(
+            QStringLiteral("Класовете са за %1; натиснете „Нови класове“.").arg(runInputs_));
+        classShares_->setRun(nullptr);
+        classShares_->setAccessibleDescription(summary_->text());
+        return;
+    }
+    classShares_->setRun(run_.get());
+    summary_->setText(classesSummaryText(core::summarize(*run_), run_->request(),
+                                         NumberFormat::of(model_), lesson_.state().expectedShown));
+    classShares_->setAccessibleDescription(classShares_->description());
+    curve_->setAccessibleDescription(curve_->description());
+}
+
+void ExperimentsPage::showLesson(const LessonState& /*before*/) {
+    const LessonState& now = lesson_.state();
+    curve_->setExpectedShown(now.expectedShown);
+    classShares_->setExpectedShown(now.expectedShown);
+    const QString seedText = now.seed ? QString::number(*now.seed) : QString();
+    // The box's own typing comes back as the same seed; "007" stays as typed.
+    bool ok = false;
+    const std::uint32_t typed = seedBox_->text().toUInt(&ok);
+    if ((ok ? std::optional(typed) : std::nullopt) != now.seed) {
+        seedBox_->setText(seedText);
+    }
+    showSummary();
+}
+
+bool ExperimentsPage::classesForOtherInputs() const {
+    const auto same = [](double a, double b) { return a == b || (std::isnan(a) && std::isnan(b)); };
+    return run_ && !(same(run_->request().capacity, core::capacity(model_)) &&
+                     same(run_->request().ceiling, core::drawCeiling(model_)));
+}
+
+void ExperimentsPage::inputsChanged() {
+    curve_->update();
+    curve_->setAccessibleDescription(curve_->description());
+    showSummary();
+}
+
+QString ExperimentsPage::dataText(DataFormat format) const {
+    // Classes drawn for other inputs are not the rows of today's inputs.
+    return experimentsData(model_, classesForOtherInputs() ? nullptr : run_.get(),
+                           lesson_.state().seed, format);
+}
+
+}  // namespace ui

@@ -1,0 +1,25 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The overselling authors
+#pragma once
+
+// The speeds a teacher can choose, from the designed one tick a second up to a thousand.
+
+#include <array>
+
+#include "core/tick.hpp"
+
+namespace ui {
+
+struct Speed {
+    const char* text;
+    int tickMilliseconds;
+};
+
+inline constexpr std::array<Speed, 4> kSpeeds{{
+    {"1 в секунда", core::kTickMilliseconds},
+    {"10 в секунда", 100},
+    {"100 в секунда", 10},
+    {"1000 в секунда", 1},
+}};
+
+}  // namespace ui

@@ -1,0 +1,79 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The overselling authors
+#pragma once
+
+#include <QWidget>
+#include <vector>
+
+#include "core/model.hpp"
+#include "ui/common/number_texts.hpp"
+#include "ui/teaching_window/pictures/picture_frame.hpp"
+#include "ui/teaching_window/pictures/picture_painting.hpp"
+
+namespace ui {
+
+// What the teaching window's pictures share: they read the model whenever they paint, paint
+// every pixel themselves, take the focus so a keyboard user can reach their descriptions, and
+// keep room for a heading, axis labels and a plot.
+class Picture : public QWidget {
+    Q_OBJECT
+
+  public:
+    // What a picture's value axis measures, which its labels say.
+    enum class ValueUnit { Count, Percent };
+
+    // Where the plot is at the picture's current size, with its value axis and the values its
+    // labels show: what the picture paints.
+    struct Plot {
+        QRect area;
+        ValueAxis axis;
+        ValueUnit unit;
+        std::vector<double> labelledValues;
+    };
+
+    Picture(const core::Model& model, const QString& objectName, const QString& accessibleName,
+            QString title, std::vector<LegendEntry> legend, QWidget* parent);
+
+    // What the picture shows, in words, for a screen reader.
+    [[nodiscard]] virtual QString description() const = 0;
+
+    [[nodiscard]] Plot plot() const;
+
+    // How much of its height the picture needs besides its plot at a width.
+    [[nodiscard]] int chromeHeight(int width) const;
+
+    [[nodiscard]] QSize minimumSizeHint() const override;
+
+  protected:
+    // A picture's value axis on a plot `plotHeight` high with labels `line` high, and what it
+    // measures.
+    struct ValueScale {
+        ValueAxis axis;
+        ValueUnit unit;
+    };
+    [[nodiscard]] virtual ValueScale valueScale(int plotHeight, int line) const = 0;
+
+    [[nodiscard]] const core::Model& model() const { return model_; }
+    [[nodiscard]] const NumberFormat& numbers() const { return numbers_; }
+    [[nodiscard]] HeadingLayout heading() const;
+    // Paints the background, the focus frame, the title and the legend.
+    void paintHeading(QPainter& painter) const;
+    // Paints the grid lines of the plot's value axis and its labels.
+    void paintValueGrid(QPainter& painter, const Plot& plot) const;
+
+  private:
+    [[nodiscard]] HeadingLayout headingAt(int width) const;
+    [[nodiscard]] QString valueLabel(double value, ValueUnit unit) const;
+
+    const core::Model& model_;
+    NumberFormat numbers_;
+    QString title_;
+    std::vector<LegendEntry> legend_;
+};
+
+// Makes the pictures charts to assistive tools, named and described by their widgets. Once for
+// the process, however often it is called; before the first picture is asked for its
+// accessible interface.
+void installPictureAccessibility();
+
+}  // namespace ui

@@ -1,0 +1,28 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The overselling authors
+#pragma once
+
+#include "core/model.hpp"
+#include "ui/teaching_window/pictures/picture.hpp"
+
+namespace ui {
+
+// How often each demand was drawn since the last reset, with the capacity marked and the
+// demands above it, the overloads, in the overload colour. Read from the model when painted.
+class DemandHistogram final : public Picture {
+    Q_OBJECT
+
+  public:
+    explicit DemandHistogram(const core::Model& model, QWidget* parent = nullptr);
+
+    [[nodiscard]] QString description() const override;
+
+    [[nodiscard]] QSize sizeHint() const override { return {640, 220}; }
+
+  protected:
+    // The count axis for the counts drawn, with as many steps as the plot's height allows.
+    [[nodiscard]] ValueScale valueScale(int plotHeight, int line) const override;
+    void paintEvent(QPaintEvent* event) override;
+};
+
+}  // namespace ui

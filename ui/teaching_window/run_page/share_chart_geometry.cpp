@@ -1,0 +1,212 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The overselling authors
+#include "ui/teaching_window/run_page/share_chart_geometry.hpp"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <utility>
+#include <vector>
+
+#include "core/expected_share.hpp"
+#include "core/measured_share.hpp"
+#include "ui/teaching_window/pictures/picture_frame.hpp"
+
+namespace ui {
+namespace {
+
+using Point = core::RunStatistics::Point;
+
+double percentAt(const Point& point) {
+    return core::measuredSharePercent(point.overloads, point.tick).value_or(0);
+}
+
+}  // namespace
+
+double shareAxisTop(std::span<const Point> points, std::optional<double> expected,
+                    std::optional<double> guess) {
+    double top = 5;
+    if (expected) {
+        top = std::max({top, *expected * 1.6, *expected + 4});
+    }
+    if (guess) {
+        top = std::max({top, *guess * 1.2, *guess + 2});
+    }
+    const std::int64_t from =
+        points.empty() ? 1 : std::max<std::int64_t>(1, points.back().tick / 20);
+    for (const Point& point : points) {
+        if (point.tick >= from) {
+            top = std::max(top, percentAt(point));
+        }
+    }
+    return shareTop(top);
+}
+
+double ShareAxes::yOf(double percent) const {
+    return plot.bottom() - plot.height() * std::clamp(percent, 0.0, top) / top;
+}
+
+ShareAxes shareAxes(const QRect& plot, std::span<const Point> points, double top) {
+    const std::int64_t ticks = points.empty() ? 0 : points.back().tick;
+    return {plot, static_cast<double>(std::max<std::int64_t>(ticks, 10)), top};
+}
+
+double tickStep(const ShareAxes& axes, int tickLabelWidth, int line) {
+    return std::max(
+        1.0, niceStep(axes.xMax, stepsFitting(axes.plot.width(), tickLabelWidth + 2 * line, 6)));
+}
+
+std::vector<ShareStretch> shareStretches(std::span<const core::RunStatistics::Stretch> stretches,
+                                         std::int64_t lastTick) {
+    std::vector<ShareStretch> shown;
+    if (lastTick <= 0) {
+        return shown;
+    }
+    shown.reserve(stretches.size() + 1);
+    if (stretches.empty() || stretches.front().firstTick > 1) {
+        const std::int64_t last = stretches.empty() ? lastTick : stretches.front().firstTick - 1;
+        shown.push_back({1, last, 0, std::nullopt});
+    }
+    for (std::size_t i = 0; i < stretches.size(); ++i) {
+        const auto& stretch = stretches[i];
+        const std::int64_t last =
+            i + 1 < stretches.size() ? stretches[i + 1].firstTick - 1 : lastTick;
+        shown.push_back(
+            {stretch.firstTick, last, stretch.overloadsBefore,
+             core::expectedSharePercent(stretch.inputs.capacity, stretch.inputs.ceiling)});
+    }
+    return shown;
+}
+
+BandOutline bandOutline(const ShareAxes& axes, double expected, const ShareStretch& stretch) {
+    BandOutline outline;
+    const QRect& plot = axes.plot;
+    const auto first = static_cast<double>(stretch.firstTick);
+    // The last stretch, and a whole run, reach the plot's right edge.
+    const double right = stretch.lastTick >= stretch.firstTick
+                             ? std::min(axes.xOf(static_cast<double>(stretch.lastTick)),
+                                        static_cast<double>(plot.right()))
+                             : static_cast<double>(plot.right());
+    for (double x = axes.xOf(first);; x += 3) {
+        const double clippedX = std::min(x, right);
+        const double tick = std::max(first, (clippedX - plot.left()) / plot.width() * axes.xMax);
+        const core::ShareBand at = core::shareBand(expected, tick - first + 1);
+        outline.upper << QPointF(clippedX, axes.yOf(at.high));
+        outline.lower << QPointF(clippedX, axes.yOf(at.low));
+        if (clippedX >= right) {
+            break;
+        }
+    }
+    return outline;
+}
+
+QPolygonF measuredPath(const ShareAxes& axes, std::span<const Point> points) {
+    QPolygonF path;
+    path.reserve(static_cast<qsizetype>(points.size()));
+    for (const Point& point : points) {
+        path << QPointF(axes.xOf(static_cast<double>(point.tick)), axes.yOf(percentAt(point)));
+    }
+    return path;
+}
+
+QPolygonF measuredPath(const ShareAxes& axes, std::span<const Point> points,
+                       const ShareStretch& stretch) {
+    QPolygonF path;
+    for (const Point& point : points) {
+        if (point.tick < stretch.firstTick || point.tick > stretch.lastTick) {
+            continue;
+        }
+        const double share = core::measuredSharePercent(point.overloads - stretch.overloadsBefore,
+                                                        point.tick - stretch.firstTick + 1)
+                                 .value_or(0);
+        path << QPointF(axes.xOf(static_cast<double>(point.tick)), axes.yOf(share));
+    }
+    return path;
+}
+
+QPolygonF onePairPerColumn(const QPolygonF& points) {
+    QPolygonF path;
+    if (points.isEmpty()) {
+        return path;
+    }
+    QPointF low = points.front();
+    QPointF high = low;
+    int column = static_cast<int>(low.x());
+    const auto flushColumn = [&] {
+        if (low.y() - high.y() < 1) {
+            path << low;
+            return;
+        }
+        path << (low.x() <= high.x() ? low : high) << (low.x() <= high.x() ? high : low);
+    };
+    for (qsizetype i = 1; i < points.size(); ++i) {
+        const QPointF at = points[i];
+        if (static_cast<int>(at.x()) != column) {
+            flushColumn();
+            column = static_cast<int>(at.x());
+            low = at;
+            high = at;
+        } else if (at.y() > low.y()) {
+            low = at;
+        } else if (at.y() < high.y()) {
+            high = at;
+        }
+    }
+    flushColumn();
+    return path;
+}
+
+QPolygonF simplified(const QPolygonF& path) {
+    if (path.size() < 3) {
+        return path;
+    }
+    std::vector<bool> keep(static_cast<std::size_t>(path.size()), false);
+    keep.front() = true;
+    keep.back() = true;
+    std::vector<std::pair<qsizetype, qsizetype>> spans = {{0, path.size() - 1}};
+    while (!spans.empty()) {
+        const auto [first, last] = spans.back();
+        spans.pop_back();
+        const QPointF from = path[first];
+        const QPointF along = path[last] - from;
+        const double length = std::hypot(along.x(), along.y());
+        double farthest = 0;
+        qsizetype at = first;
+        for (qsizetype i = first + 1; i < last; ++i) {
+            const QPointF off = path[i] - from;
+            const double distance =
+                length > 0 ? std::abs(along.x() * off.y() - along.y() * off.x()) / length
+                           : std::hypot(off.x(), off.y());
+            if (distance > farthest) {
+                farthest = distance;
+                at = i;
+            }
+        }
+        if (farthest > 0.5) {
+            keep[static_cast<std::size_t>(at)] = true;
+            spans.emplace_back(first, at);
+            spans.emplace_back(at, last);
+        }
+    }
+    QPolygonF result;
+    for (qsizetype i = 0; i < path.size(); ++i) {
+        if (keep[static_cast<std::size_t>(i)]) {
+            result << path[i];
+        }
+    }
+    return result;
+}
+
+std::optional<QRectF> levelLabelBox(const QRect& plot, double y, int labelWidth, int line,
+                                    double across) {
+    const bool above = y - 1.3 * line >= plot.top();
+    if (!above && !(y + 1.3 * line <= plot.bottom())) {
+        return std::nullopt;
+    }
+    const double leftmost = plot.left() + line / 2.0;
+    const double rightmost = plot.right() - labelWidth - line;
+    return QRectF(leftmost + std::clamp(across, 0.0, 1.0) * std::max(rightmost - leftmost, 0.0),
+                  above ? y - 1.3 * line : y + 0.3 * line, labelWidth + line / 2.0, line);
+}
+
+}  // namespace ui

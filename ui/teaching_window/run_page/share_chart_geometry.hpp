@@ -1,0 +1,88 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The overselling authors
+#pragma once
+
+// Where the share chart puts things, apart from the painting, so that its rules can be tested
+// without a screen.
+
+#include <QPointF>
+#include <QPolygonF>
+#include <QRect>
+#include <QRectF>
+#include <optional>
+#include <span>
+
+#include "core/run_statistics.hpp"
+
+namespace ui {
+
+// The top of the share axis: room for the expected share and its band, for the class's guess
+// and its label, and for the measured path once its first, wildest twentieth is behind it;
+// never above 100 %.
+double shareAxisTop(std::span<const core::RunStatistics::Point> points,
+                    std::optional<double> expected, std::optional<double> guess = std::nullopt);
+
+// The plot and the ranges of its two axes: ticks from 0 to xMax across, percent from 0 to top
+// up.
+struct ShareAxes {
+    QRect plot;
+    double xMax;
+    double top;
+
+    [[nodiscard]] double xOf(double tick) const { return plot.left() + plot.width() * tick / xMax; }
+    [[nodiscard]] double yOf(double percent) const;
+};
+
+// The axes for the points shown: at least ten ticks across, and shares up to `top`.
+ShareAxes shareAxes(const QRect& plot, std::span<const core::RunStatistics::Point> points,
+                    double top);
+
+// The step of the tick labels, for labels `line` high and the widest `tickLabelWidth` wide.
+double tickStep(const ShareAxes& axes, int tickLabelWidth, int line);
+
+// A stretch of the run under unchanged inputs, as the picture compares it: its ticks, the
+// overloads before it and its own expected share.
+struct ShareStretch {
+    std::int64_t firstTick;
+    std::int64_t lastTick;
+    std::int64_t overloadsBefore;
+    std::optional<double> expected;
+
+    friend bool operator==(const ShareStretch&, const ShareStretch&) = default;
+};
+// The stretches of a run up to `lastTick`, oldest first. Where the oldest were let go, the
+// ticks before the first kept one form a stretch of their own with no expected share.
+std::vector<ShareStretch> shareStretches(std::span<const core::RunStatistics::Stretch> stretches,
+                                         std::int64_t lastTick);
+
+// The two edges of the 95 % band around a stretch's expected share, for the ticks counted
+// from its start, sampled every few pixels from its first tick to its last (the plot's right
+// edge for the last stretch), both from left to right.
+struct BandOutline {
+    QPolygonF upper;
+    QPolygonF lower;
+};
+BandOutline bandOutline(const ShareAxes& axes, double expected,
+                        const ShareStretch& stretch = {1, 0, 0, std::nullopt});
+
+// The measured share of each point, in pixels: all of them for the whole run, or the share
+// within a stretch of the points in it.
+QPolygonF measuredPath(const ShareAxes& axes, std::span<const core::RunStatistics::Point> points);
+QPolygonF measuredPath(const ShareAxes& axes, std::span<const core::RunStatistics::Point> points,
+                       const ShareStretch& stretch);
+
+// Thousands of points fall on a few hundred pixel columns: each column keeps its highest and
+// lowest point, in the order drawn, which looks the same and strokes fast.
+QPolygonF onePairPerColumn(const QPolygonF& points);
+
+// Drops the points that lie within half a pixel of the line through their neighbours
+// (Ramer-Douglas-Peucker): the stroke looks the same and costs a fraction.
+QPolygonF simplified(const QPolygonF& path);
+
+// Where the label of a level line at `y` goes: above the line where the plot has room, else
+// below it, else nowhere, the summary saying it; `across` from 0 (against the plot's left
+// edge) to 1 (against its right edge).
+std::optional<QRectF> levelLabelBox(const QRect& plot, double y, int labelWidth, int line,
+                                    double across);
+
+}  // namespace ui
