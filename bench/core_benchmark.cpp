@@ -25,7 +25,7 @@ namespace {
 void BM_Tick(benchmark::State& state) {
     core::Model model;
     model.setChangeListener([&model](core::TextField) { core::CheckInputs(model); });
-    runtime::ClockSeededRandom random;
+    runtime::TwisterRandom random;
     random.reseedFromClock();
     auto restart = [&] {
         core::ResetSimulation(model);

@@ -56,7 +56,7 @@ double cpuSeconds() {
 // The form with the teaching window open and a run started at 10 % overselling of `capacity`,
 // typed as a user types.
 std::unique_ptr<ui::MainForm> startRun(const QString& capacity) {
-    auto form = std::make_unique<ui::MainForm>(std::make_unique<runtime::ClockSeededRandom>());
+    auto form = std::make_unique<ui::MainForm>(std::make_unique<runtime::TwisterRandom>());
     form->show();
     if (!QTest::qWaitForWindowExposed(form.get())) {
         std::fprintf(stderr, "the main window was never exposed\n");

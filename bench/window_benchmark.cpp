@@ -12,10 +12,12 @@
 #include <memory>
 #include <random>
 #include <string>
+#include <type_traits>
 
 #include "core/reset.hpp"
 #include "core/tick.hpp"
 #include "runtime/random_source.hpp"
+#include "ui/lesson/lesson.hpp"
 #include "ui/main_window/main_form.hpp"
 #include "ui/teaching_window/run_page/demand_histogram.hpp"
 #include "ui/teaching_window/run_page/share_chart.hpp"
@@ -31,7 +33,7 @@ void startOversellingRun(ui::MainForm& form) {
 }
 
 void BM_WindowTick(benchmark::State& state) {
-    ui::MainForm form(std::make_unique<runtime::ClockSeededRandom>());
+    ui::MainForm form(std::make_unique<runtime::TwisterRandom>());
     form.show();
     if (!QTest::qWaitForWindowExposed(&form)) {
         state.SkipWithError("the window was never exposed, so it would not paint");
@@ -73,11 +75,18 @@ void BM_PicturePaint(benchmark::State& state) {
     for (std::int64_t i = 0; i < state.range(0); ++i) {
         (void)core::Timer1_Timer(model, random);
     }
-    Picture picture(model);
-    picture.resize(800, 330);
-    QImage image(picture.size(), QImage::Format_ARGB32_Premultiplied);
+    const ui::Lesson lesson;
+    const auto picture = [&model, &lesson] {
+        if constexpr (std::is_constructible_v<Picture, const core::Model&, const ui::Lesson&>) {
+            return std::make_unique<Picture>(model, lesson);
+        } else {
+            return std::make_unique<Picture>(model);
+        }
+    }();
+    picture->resize(800, 330);
+    QImage image(picture->size(), QImage::Format_ARGB32_Premultiplied);
     for (auto _ : state) {
-        picture.render(&image);
+        picture->render(&image);
     }
 }
 BENCHMARK(BM_PicturePaint<ui::ShareChart, 100>)

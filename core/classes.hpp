@@ -48,7 +48,7 @@ class ClassesRun {
 
   private:
     ClassesRequest request_;
-    runtime::ClockSeededRandom random_;
+    runtime::TwisterRandom random_;
     std::vector<std::int64_t> overloads_;
     // 0 where the ceiling allows no draw: such a run is done before it starts.
     std::size_t classesToRun_ = 0;

@@ -8,19 +8,19 @@
 
 namespace runtime {
 
-float ClockSeededRandom::next() {
+float TwisterRandom::next() {
     constexpr float kOneOver2To24 = 1.0F / 16777216.0F;
     return static_cast<float>(static_cast<std::uint32_t>(engine_()) >> 8U) * kOneOver2To24;
 }
 
-void ClockSeededRandom::reseedFromClock() {
+void TwisterRandom::reseedFromClock() {
     const auto ticks = static_cast<std::uint64_t>(
         std::chrono::high_resolution_clock::now().time_since_epoch().count());
     std::seed_seq seed{static_cast<std::uint32_t>(ticks), static_cast<std::uint32_t>(ticks >> 32U)};
     engine_.seed(seed);
 }
 
-void ClockSeededRandom::reseed(std::uint32_t seed) {
+void TwisterRandom::reseed(std::uint32_t seed) {
     engine_.seed(seed);
 }
 

@@ -22,7 +22,7 @@ class RandomSource {
 
 // Mersenne Twister, with the float built from the top 24 bits: the standard float
 // distributions can round up to exactly 1.0.
-class ClockSeededRandom final : public RandomSource {
+class TwisterRandom final : public RandomSource {
   public:
     float next() override;
     void reseedFromClock() override;

@@ -38,7 +38,7 @@ std::vector<std::int64_t> overloadsOf(const ClassesRun& run) {
 // program run from "Изчисти" for drawsPerClass ticks, the generator going on between them.
 TEST(ClassesRun, GivesTheOverloadsOfTheTicksOnTheSameGenerator) {
     core::Model model;
-    runtime::ClockSeededRandom random;
+    runtime::TwisterRandom random;
     random.reseed(kSeed);
     std::vector<std::int64_t> byTicks;
     for (int each = 0; each < kThreeClasses.classes; ++each) {

@@ -10,8 +10,8 @@
 
 namespace {
 
-TEST(ClockSeededRandom, StaysInTheHalfOpenUnitInterval) {
-    runtime::ClockSeededRandom random;
+TEST(TwisterRandom, StaysInTheHalfOpenUnitInterval) {
+    runtime::TwisterRandom random;
     random.reseedFromClock();
     double sum = 0;
     constexpr int kDraws = 1'000'000;
@@ -26,9 +26,9 @@ TEST(ClockSeededRandom, StaysInTheHalfOpenUnitInterval) {
     EXPECT_NEAR(sum / kDraws, 0.5, 0.01);
 }
 
-TEST(ClockSeededRandom, ReseedingChangesTheSequence) {
-    runtime::ClockSeededRandom unseeded;
-    runtime::ClockSeededRandom reseeded;
+TEST(TwisterRandom, ReseedingChangesTheSequence) {
+    runtime::TwisterRandom unseeded;
+    runtime::TwisterRandom reseeded;
     reseeded.reseedFromClock();
     bool differs = false;
     for (int i = 0; i < 8; ++i) {
@@ -37,7 +37,7 @@ TEST(ClockSeededRandom, ReseedingChangesTheSequence) {
     EXPECT_TRUE(differs);
 }
 
-std::vector<float> firstValues(runtime::ClockSeededRandom& random) {
+std::vector<float> firstValues(runtime::TwisterRandom& random) {
     std::vector<float> values(16);
     for (float& value : values) {
         value = random.next();
@@ -46,9 +46,9 @@ std::vector<float> firstValues(runtime::ClockSeededRandom& random) {
 }
 
 // A fixed seed repeats a run draw for draw, whatever the generator drew before it.
-TEST(ClockSeededRandom, ASeedRepeatsTheSequence) {
-    runtime::ClockSeededRandom first;
-    runtime::ClockSeededRandom second;
+TEST(TwisterRandom, ASeedRepeatsTheSequence) {
+    runtime::TwisterRandom first;
+    runtime::TwisterRandom second;
     first.reseed(7);
     second.reseedFromClock();
     second.next();
@@ -63,9 +63,9 @@ TEST(ClockSeededRandom, ASeedRepeatsTheSequence) {
 
 // A seed means what it means to the Mersenne Twister, so a seed written down gives the same
 // run in any build: the default seed gives the unseeded sequence.
-TEST(ClockSeededRandom, ASeedIsTheEnginesOwn) {
-    runtime::ClockSeededRandom unseeded;
-    runtime::ClockSeededRandom seeded;
+TEST(TwisterRandom, ASeedIsTheEnginesOwn) {
+    runtime::TwisterRandom unseeded;
+    runtime::TwisterRandom seeded;
     seeded.reseed(std::mt19937::default_seed);
     EXPECT_EQ(firstValues(seeded), firstValues(unseeded));
 }

@@ -25,7 +25,7 @@ int main(int argc, char* argv[]) {
     // by it. Numbers are read with the desktop's own separator, from QLocale::system().
     QLocale::setDefault(QLocale(QLocale::Bulgarian, QLocale::Bulgaria));
 
-    ui::MainForm form(std::make_unique<runtime::ClockSeededRandom>());
+    ui::MainForm form(std::make_unique<runtime::TwisterRandom>());
     ui::installWindowActions(form);
     form.show();
     return QApplication::exec();

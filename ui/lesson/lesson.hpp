@@ -41,17 +41,25 @@ class Lesson final : public QObject {
 
     [[nodiscard]] const LessonState& state() const { return state_; }
 
-    void setExpectedShown(bool shown);
-    void setGuess(std::optional<double> guess);
-    void setTickMilliseconds(int milliseconds);
-    void setSeed(std::optional<std::uint32_t> seed);
-    void setPage(LessonPage page);
+    void setExpectedShown(bool shown) { set(&LessonState::expectedShown, shown); }
+    void setGuess(std::optional<double> guess) { set(&LessonState::guess, guess); }
+    void setTickMilliseconds(int milliseconds) {
+        set(&LessonState::tickMilliseconds, milliseconds);
+    }
+    void setSeed(std::optional<std::uint32_t> seed) { set(&LessonState::seed, seed); }
+    void setPage(LessonPage page) { set(&LessonState::page, page); }
 
   signals:
     // After every change, with the state before it, so a view can tell what changed.
     void changed(const ui::LessonState& before);
 
   private:
+    template <typename T>
+    void set(T LessonState::*field, T value) {
+        LessonState next = state_;
+        next.*field = value;
+        change(next);
+    }
     void change(LessonState next);
 
     LessonState state_;

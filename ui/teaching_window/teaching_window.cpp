@@ -117,8 +117,6 @@ void TeachingWindow::showLesson(const LessonState& before) {
     if (guessFromText(guess_->text()) != now.guess) {
         guess_->setText(now.guess ? plainNumber(*now.guess, NumberFormat::of(model_)) : QString());
     }
-    shareChart_->setExpectedShown(now.expectedShown);
-    shareChart_->setGuess(now.guess);
     if (now.expectedShown != before.expectedShown) {
         explanation_->refresh(now.expectedShown);
         describePictures();

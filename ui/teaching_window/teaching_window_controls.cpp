@@ -219,7 +219,7 @@ QWidget* TeachingWindow::createRunPage() {
     layout->setSpacing(fontMetrics().height() / 4);
     summary_ = new SummaryLine(page);
     summary_->setObjectName(QStringLiteral("ChartSummary"));
-    shareChart_ = new ShareChart(model_, page);
+    shareChart_ = new ShareChart(model_, lesson_, page);
     histogram_ = new DemandHistogram(model_, page);
     shareChart_->setFont(pictureFont(font()));
     histogram_->setFont(pictureFont(font()));

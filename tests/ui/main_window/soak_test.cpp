@@ -38,7 +38,7 @@ class RecordingRandom final : public runtime::RandomSource {
     [[nodiscard]] float last() const { return last_; }
 
   private:
-    runtime::ClockSeededRandom inner_;
+    runtime::TwisterRandom inner_;
     float last_ = 0;
 };
 

@@ -185,7 +185,7 @@ class ExperimentsTest : public QObject, protected testing_support::FormDriver {
             chart()->dataText(ui::DataFormat::Csv).split(QStringLiteral("\r\n"));
         QVERIFY(lines.first().contains(QStringLiteral("10 класа по 100 тегления; зърно 42")));
         for (int i = 0; i < 10; ++i) {
-            const QString row = lines.at(2 + i);
+            const QString& row = lines.at(2 + i);
             QVERIFY2(
                 row.startsWith(QStringLiteral("%1;%2;").arg(i + 1).arg(expected.overloads()[i])),
                 qPrintable(row));

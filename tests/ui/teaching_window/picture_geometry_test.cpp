@@ -14,7 +14,7 @@
 #include "core/measured_share.hpp"
 #include "core/model.hpp"
 #include "ui/teaching_window/experiments/experiments_geometry.hpp"
-#include "ui/teaching_window/pictures/picture_frame.hpp"
+#include "ui/teaching_window/pictures/plot_geometry.hpp"
 #include "ui/teaching_window/run_page/histogram_geometry.hpp"
 #include "ui/teaching_window/run_page/share_chart_geometry.hpp"
 

@@ -14,22 +14,20 @@
 
 namespace ui {
 
-ClassSharesChart::ClassSharesChart(const core::Model& model, QWidget* parent)
+ClassSharesChart::ClassSharesChart(const core::Model& model, const Lesson& lesson, QWidget* parent)
     : Picture(model, QStringLiteral("SharePerClass"),
               QStringLiteral("Измерен дял на претоварванията във всеки клас"),
               QStringLiteral("Дял по класове, %"),
               {{kMeasuredColour, false, QStringLiteral("клас")},
                {kExpectedColour, true, QStringLiteral("очакван")},
                {kBandColour, false, QStringLiteral("коридор на 95 %")}},
-              parent) {}
+              parent),
+      lesson_(lesson) {
+    connect(&lesson_, &Lesson::changed, this, [this] { update(); });
+}
 
 void ClassSharesChart::setRun(const core::ClassesRun* run) {
     run_ = run;
-    update();
-}
-
-void ClassSharesChart::setExpectedShown(bool shown) {
-    expectedShown_ = shown;
     update();
 }
 
@@ -51,7 +49,7 @@ double ClassSharesChart::top() const {
     const std::vector<double> values = shares();
     const auto summary = run_ != nullptr ? std::optional(core::summarize(*run_)) : std::nullopt;
     std::optional<double> high;
-    if (!expectedShown_) {
+    if (!lesson_.state().expectedShown) {
         high.reset();
     } else if (summary && summary->band) {
         high = summary->band->high;
@@ -70,7 +68,7 @@ QString ClassSharesChart::description() const {
         return QStringLiteral("Още няма класове.");
     }
     const core::ClassesSummary summary = core::summarize(*run_);
-    return classesSummaryText(summary, run_->request(), numbers(), expectedShown_);
+    return classesSummaryText(summary, run_->request(), numbers(), lesson_.state().expectedShown);
 }
 
 void ClassSharesChart::paintEvent(QPaintEvent* /*event*/) {
@@ -106,9 +104,9 @@ void ClassSharesChart::paintEvent(QPaintEvent* /*event*/) {
 
     const core::ClassesSummary summary = core::summarize(*run_);
     // Plain values with flags: the optionals' copies trip a false warning of GCC 12.
-    const bool hasBand = expectedShown_ && summary.band.has_value();
+    const bool hasBand = lesson_.state().expectedShown && summary.band.has_value();
     const core::ShareBand band = hasBand ? *summary.band : core::ShareBand{0, 0};
-    const bool hasExpected = expectedShown_ && summary.expected.has_value();
+    const bool hasExpected = lesson_.state().expectedShown && summary.expected.has_value();
     const double expected = hasExpected ? *summary.expected : 0;
     const auto yOf = [&](double percent) {
         return plot.bottom() - plot.height() * percent / axisTop;

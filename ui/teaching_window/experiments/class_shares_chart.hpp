@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/classes.hpp"
+#include "ui/lesson/lesson.hpp"
 #include "ui/teaching_window/pictures/picture.hpp"
 
 namespace ui {
@@ -15,12 +16,11 @@ class ClassSharesChart final : public Picture {
     Q_OBJECT
 
   public:
-    explicit ClassSharesChart(const core::Model& model, QWidget* parent = nullptr);
+    // Shows the expected share and the guess as the lesson says, and follows it.
+    ClassSharesChart(const core::Model& model, const Lesson& lesson, QWidget* parent = nullptr);
 
     // The classes to show, as far as they have run; none before the first run. Not owned.
     void setRun(const core::ClassesRun* run);
-    // The expected share and its band, or neither while a class guesses.
-    void setExpectedShown(bool shown);
 
     [[nodiscard]] QString description() const override;
     [[nodiscard]] QSize sizeHint() const override { return {480, 300}; }
@@ -35,7 +35,7 @@ class ClassSharesChart final : public Picture {
     [[nodiscard]] double top() const;
 
     const core::ClassesRun* run_ = nullptr;
-    bool expectedShown_ = true;
+    const Lesson& lesson_;
 };
 
 }  // namespace ui

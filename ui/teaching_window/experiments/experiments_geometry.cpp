@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "ui/teaching_window/pictures/picture_frame.hpp"
+#include "ui/teaching_window/pictures/plot_geometry.hpp"
 
 namespace ui {
 namespace {

@@ -63,8 +63,8 @@ ExperimentsPage::ExperimentsPage(const core::Model& model, Lesson& lesson, QWidg
     bold.setBold(true);
     summary_->setFont(bold);
     layout->addWidget(summary_);
-    classShares_ = new ClassSharesChart(model_, this);
-    curve_ = new ShareCurveChart(model_, this);
+    classShares_ = new ClassSharesChart(model_, lesson_, this);
+    curve_ = new ShareCurveChart(model_, lesson_, this);
     classShares_->setFont(pictureFont(font()));
     curve_->setFont(pictureFont(font()));
     pictures_ = new PictureArea(classShares_, curve_, this);
@@ -85,12 +85,12 @@ void ExperimentsPage::createControls() {
         countBox("ClassCount", QStringLiteral("Брой класове"), {10, 30, 100, 1000}, 30, bar);
     drawsPerClass_ = countBox("DrawsPerClass", QStringLiteral("Тегления във всеки клас"),
                               {10, 100, 1000, 10000}, 100, bar);
-    runClasses_ = new QPushButton(QStringLiteral("Нови класове"), bar);
-    runClasses_->setObjectName(QStringLiteral("RunClasses"));
-    runClasses_->setAutoDefault(true);
-    runClasses_->setToolTip(
+    newClasses_ = new QPushButton(QStringLiteral("Нови класове"), bar);
+    newClasses_->setObjectName(QStringLiteral("RunClasses"));
+    newClasses_->setAutoDefault(true);
+    newClasses_->setToolTip(
         QStringLiteral("Пуска същия опит в толкова нови класове, с текущите стойности"));
-    runClasses_->setAccessibleDescription(runClasses_->toolTip());
+    newClasses_->setAccessibleDescription(newClasses_->toolTip());
     seedBox_ = new QLineEdit(bar);
     seedBox_->setObjectName(QStringLiteral("Seed"));
     seedBox_->setAccessibleName(QStringLiteral("Зърно"));
@@ -103,10 +103,10 @@ void ExperimentsPage::createControls() {
     seedBox_->setFixedWidth(fontMetrics().horizontalAdvance(QStringLiteral("000000000")) +
                             fontMetrics().height());
     controls_ = {labelledPair(QStringLiteral("Класове:"), classCount_, bar),
-                 labelledPair(QStringLiteral("Тегления:"), drawsPerClass_, bar), runClasses_,
+                 labelledPair(QStringLiteral("Тегления:"), drawsPerClass_, bar), newClasses_,
                  labelledPair(QStringLiteral("Зърно:"), seedBox_, bar)};
 
-    connect(runClasses_, &QPushButton::clicked, this, &ExperimentsPage::runClasses);
+    connect(newClasses_, &QPushButton::clicked, this, &ExperimentsPage::runClasses);
     connect(classCount_, &QComboBox::currentIndexChanged, this, &ExperimentsPage::runClasses);
     connect(drawsPerClass_, &QComboBox::currentIndexChanged, this, &ExperimentsPage::runClasses);
     connect(seedBox_, &QLineEdit::textChanged, this, [this](const QString& text) {
@@ -197,8 +197,6 @@ void ExperimentsPage::showSummary() {
 
 void ExperimentsPage::showLesson(const LessonState& /*before*/) {
     const LessonState& now = lesson_.state();
-    curve_->setExpectedShown(now.expectedShown);
-    classShares_->setExpectedShown(now.expectedShown);
     const QString seedText = now.seed ? QString::number(*now.seed) : QString();
     // The box's own typing comes back as the same seed; "007" stays as typed.
     bool ok = false;

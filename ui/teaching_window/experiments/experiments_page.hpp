@@ -73,7 +73,7 @@ class ExperimentsPage final : public QWidget {
     std::vector<QWidget*> controls_;
     QComboBox* classCount_ = nullptr;
     QComboBox* drawsPerClass_ = nullptr;
-    QPushButton* runClasses_ = nullptr;
+    QPushButton* newClasses_ = nullptr;
     QLineEdit* seedBox_ = nullptr;
     SummaryLine* summary_ = nullptr;
     ClassSharesChart* classShares_ = nullptr;

@@ -34,20 +34,17 @@ std::optional<double> currentPercent(const core::Model& model) {
 
 }  // namespace
 
-ShareCurveChart::ShareCurveChart(const core::Model& model, QWidget* parent)
+ShareCurveChart::ShareCurveChart(const core::Model& model, const Lesson& lesson, QWidget* parent)
     : Picture(model, QStringLiteral("ShareAgainstOverselling"),
               QStringLiteral("Очакван дял на претоварванията спрямо процента надпродажба"),
               QStringLiteral("Очакван дял, %"),
               {{kExpectedColour, true, QStringLiteral("очакван дял")},
                {kOverloadColour, false, QStringLiteral("сега")}},
-              parent) {
+              parent),
+      lesson_(lesson) {
     // Tooltips for every point, wherever the pointer rests.
     setMouseTracking(true);
-}
-
-void ShareCurveChart::setExpectedShown(bool shown) {
-    expectedShown_ = shown;
-    update();
+    connect(&lesson_, &Lesson::changed, this, [this] { update(); });
 }
 
 const std::vector<std::optional<double>>& ShareCurveChart::curve() const {
@@ -75,7 +72,7 @@ Picture::ValueScale ShareCurveChart::valueScale(int plotHeight, int line) const 
 }
 
 QString ShareCurveChart::description() const {
-    if (!expectedShown_) {
+    if (!lesson_.state().expectedShown) {
         return QStringLiteral("Кривата е скрита, докато е скрит очакваният дял.");
     }
     const auto& values = curve();
@@ -100,7 +97,7 @@ bool ShareCurveChart::event(QEvent* event) {
         const auto* help = static_cast<QHelpEvent*>(event);
         const auto percent = nearestPercent(plot().area, help->pos().x());
         const auto& values = curve();
-        if (!expectedShown_ || !percent) {
+        if (!lesson_.state().expectedShown || !percent) {
             QToolTip::hideText();
             event->ignore();
             return true;
@@ -134,7 +131,7 @@ void ShareCurveChart::paintEvent(QPaintEvent* /*event*/) {
     drawAxisAcross(painter, plot, across, QStringLiteral("надпродажба, %"));
     painter.drawLine(plot.bottomLeft(), plot.bottomRight());
     painter.drawLine(plot.bottomLeft(), plot.topLeft());
-    if (!expectedShown_) {
+    if (!lesson_.state().expectedShown) {
         drawPlaceholder(painter, plot,
                         QStringLiteral("Скрита, докато е скрит очакваният дял (F7)."));
         return;

@@ -5,6 +5,7 @@
 #include <optional>
 #include <vector>
 
+#include "ui/lesson/lesson.hpp"
 #include "ui/teaching_window/pictures/picture.hpp"
 
 namespace ui {
@@ -17,9 +18,8 @@ class ShareCurveChart final : public Picture {
     Q_OBJECT
 
   public:
-    explicit ShareCurveChart(const core::Model& model, QWidget* parent = nullptr);
-
-    void setExpectedShown(bool shown);
+    // Shows the expected share and the guess as the lesson says, and follows it.
+    ShareCurveChart(const core::Model& model, const Lesson& lesson, QWidget* parent = nullptr);
 
     [[nodiscard]] QString description() const override;
     [[nodiscard]] QSize sizeHint() const override { return {480, 300}; }
@@ -34,7 +34,7 @@ class ShareCurveChart final : public Picture {
     [[nodiscard]] const std::vector<std::optional<double>>& curve() const;
     [[nodiscard]] double top() const;
 
-    bool expectedShown_ = true;
+    const Lesson& lesson_;
     mutable std::optional<double> curveCapacity_;
     mutable std::vector<std::optional<double>> curve_;
 };

@@ -7,8 +7,8 @@
 
 #include "core/model.hpp"
 #include "ui/common/number_texts.hpp"
-#include "ui/teaching_window/pictures/picture_frame.hpp"
 #include "ui/teaching_window/pictures/picture_painting.hpp"
+#include "ui/teaching_window/pictures/plot_geometry.hpp"
 
 namespace ui {
 

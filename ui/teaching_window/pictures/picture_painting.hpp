@@ -13,7 +13,7 @@
 #include <utility>
 #include <vector>
 
-#include "ui/teaching_window/pictures/picture_frame.hpp"
+#include "ui/teaching_window/pictures/plot_geometry.hpp"
 
 namespace ui {
 

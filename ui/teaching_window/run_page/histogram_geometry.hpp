@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "core/model.hpp"
-#include "ui/teaching_window/pictures/picture_frame.hpp"
+#include "ui/teaching_window/pictures/plot_geometry.hpp"
 
 namespace ui {
 

@@ -43,31 +43,24 @@ QString pastRunLabel(const core::RunStatistics::DrawInputs& inputs, const Number
 
 }  // namespace
 
-ShareChart::ShareChart(const core::Model& model, QWidget* parent)
+ShareChart::ShareChart(const core::Model& model, const Lesson& lesson, QWidget* parent)
     : Picture(model, QStringLiteral("ShareChart"),
               QStringLiteral("Измерен дял на претоварванията спрямо броя тегления"),
               QStringLiteral("Дял на претоварванията, %"),
               {{kMeasuredColour, true, QStringLiteral("измерен")},
                {kExpectedColour, true, QStringLiteral("очакван")},
                {kBandColour, false, QStringLiteral("коридор на 95 %")}},
-              parent) {}
-
-void ShareChart::setExpectedShown(bool shown) {
-    expectedShown_ = shown;
-    update();
-}
-
-void ShareChart::setGuess(std::optional<double> guess) {
-    guess_ = guess;
-    update();
+              parent),
+      lesson_(lesson) {
+    connect(&lesson_, &Lesson::changed, this, [this] { update(); });
 }
 
 std::optional<double> ShareChart::shownExpected() const {
-    return expectedShown_ ? core::expectedSharePercent(model()) : std::nullopt;
+    return lesson_.state().expectedShown ? core::expectedSharePercent(model()) : std::nullopt;
 }
 
 Picture::ValueScale ShareChart::valueScale(int plotHeight, int line) const {
-    const double top = shareAxisTop(shownSeries(model()), shownExpected(), guess_);
+    const double top = shareAxisTop(shownSeries(model()), shownExpected(), lesson_.state().guess);
     return {valueAxis(top, plotHeight, line, 100), ValueUnit::Percent};
 }
 
@@ -81,10 +74,11 @@ QString ShareChart::description() const {
     } else {
         text += QStringLiteral("Още няма тегления. ");
     }
-    if (guess_) {
-        text += QStringLiteral("Прогноза на класа: %1 %. ").arg(twoDecimals(*guess_, numbers()));
+    if (lesson_.state().guess) {
+        text += QStringLiteral("Прогноза на класа: %1 %. ")
+                    .arg(twoDecimals(*lesson_.state().guess, numbers()));
     }
-    if (!expectedShown_) {
+    if (!lesson_.state().expectedShown) {
         return text + QStringLiteral("Очакваният дял е скрит.");
     }
     if (!expected) {
@@ -142,7 +136,7 @@ void ShareChart::paintEvent(QPaintEvent* /*event*/) {
         return i + 1 < stretches.size() ? axes.xOf(static_cast<double>(stretches[i].lastTick))
                                         : static_cast<double>(plot.right());
     };
-    for (std::size_t i = 0; expectedShown_ && i < stretches.size(); ++i) {
+    for (std::size_t i = 0; lesson_.state().expectedShown && i < stretches.size(); ++i) {
         const ShareStretch& stretch = stretches[i];
         if (!stretch.expected) {
             continue;
@@ -171,10 +165,10 @@ void ShareChart::paintEvent(QPaintEvent* /*event*/) {
         painter.setPen(QPen(kChartText, 2, Qt::DotLine));
         painter.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
     }
-    if (guess_) {
+    if (lesson_.state().guess) {
         painter.setPen(QPen(kGuessColour, 3, Qt::DashLine));
-        painter.drawLine(QPointF(plot.left(), axes.yOf(*guess_)),
-                         QPointF(plot.right(), axes.yOf(*guess_)));
+        painter.drawLine(QPointF(plot.left(), axes.yOf(*lesson_.state().guess)),
+                         QPointF(plot.right(), axes.yOf(*lesson_.state().guess)));
     }
     // The last runs before this one, faint behind it, each named by its inputs at its end.
     const auto pastRuns = model().statistics.pastRuns();
@@ -239,17 +233,18 @@ void ShareChart::paintEvent(QPaintEvent* /*event*/) {
         drawLevelLabel(*expected,
                        QStringLiteral("очакван дял %1 %").arg(twoDecimals(*expected, numbers())),
                        kExpectedColour, labelAcross);
-    } else if (expectedShown_) {
+    } else if (lesson_.state().expectedShown) {
         drawPlaceholder(painter, plot,
                         QStringLiteral("Очакван дял: няма — с този брой елементи\n"
                                        "не може да се изтегли търсене."));
     }
-    if (guess_) {
-        drawLevelLabel(*guess_,
-                       QStringLiteral("прогноза %1 %").arg(twoDecimals(*guess_, numbers())),
-                       kGuessColour, expected ? 0.5 : 0);
+    if (lesson_.state().guess) {
+        drawLevelLabel(
+            *lesson_.state().guess,
+            QStringLiteral("прогноза %1 %").arg(twoDecimals(*lesson_.state().guess, numbers())),
+            kGuessColour, expected ? 0.5 : 0);
     }
-    if (ticks == 0 && (expected || !expectedShown_)) {
+    if (ticks == 0 && (expected || !lesson_.state().expectedShown)) {
         drawPlaceholder(painter, plot.adjusted(0, plot.height() / 3, 0, 0),
                         QStringLiteral("Още няма тегления: натиснете „Изведи“ или „Една стъпка“."));
     }

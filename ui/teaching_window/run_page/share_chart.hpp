@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/model.hpp"
+#include "ui/lesson/lesson.hpp"
 #include "ui/teaching_window/pictures/picture.hpp"
 
 namespace ui {
@@ -21,12 +22,10 @@ class ShareChart final : public Picture {
     Q_OBJECT
 
   public:
-    explicit ShareChart(const core::Model& model, QWidget* parent = nullptr);
+    // Shows the expected share and the guess as the lesson says, and follows it.
+    ShareChart(const core::Model& model, const Lesson& lesson, QWidget* parent = nullptr);
 
     [[nodiscard]] QString description() const override;
-
-    void setExpectedShown(bool shown);
-    void setGuess(std::optional<double> guess);
 
     [[nodiscard]] QSize sizeHint() const override { return {640, 300}; }
 
@@ -38,8 +37,7 @@ class ShareChart final : public Picture {
     // The expected share where it is shown.
     [[nodiscard]] std::optional<double> shownExpected() const;
 
-    bool expectedShown_ = true;
-    std::optional<double> guess_;
+    const Lesson& lesson_;
 };
 
 }  // namespace ui

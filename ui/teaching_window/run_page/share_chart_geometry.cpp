@@ -10,7 +10,7 @@
 
 #include "core/expected_share.hpp"
 #include "core/measured_share.hpp"
-#include "ui/teaching_window/pictures/picture_frame.hpp"
+#include "ui/teaching_window/pictures/plot_geometry.hpp"
 
 namespace ui {
 namespace {

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The overselling authors
-#include "ui/teaching_window/pictures/picture_frame.hpp"
+#include "ui/teaching_window/pictures/plot_geometry.hpp"
 
 #include <algorithm>
 #include <cmath>
