@@ -49,6 +49,10 @@ WindowActions::WindowActions(MainForm& form) : QObject(&form), form_(form) {
     shared_ = {about};
 }
 
+WindowActions::~WindowActions() {
+    delete window_;
+}
+
 TeachingWindow& WindowActions::openTeachingWindow() {
     if (window_ == nullptr) {
         // The form's child, so that it closes with the program; the lesson is not its own.

@@ -23,6 +23,8 @@ class WindowActions final : public QObject {
   public:
     // Made as a child of the form: it lives, with the lesson, as long as the form does.
     explicit WindowActions(MainForm& form);
+    // The teaching window goes first: its views observe the lesson to the last.
+    ~WindowActions() override;
 
     [[nodiscard]] Lesson& lesson() const { return *lesson_; }
     // "Графика…" (F2), which opens the teaching window.

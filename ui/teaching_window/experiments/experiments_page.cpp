@@ -12,7 +12,6 @@
 #include <random>
 
 #include "core/draw.hpp"
-#include "ui/common/qt_text.hpp"
 #include "ui/teaching_window/experiments/class_shares_chart.hpp"
 #include "ui/teaching_window/experiments/share_curve_chart.hpp"
 #include "ui/teaching_window/export/experiments_data.hpp"
@@ -134,12 +133,7 @@ void ExperimentsPage::runClasses() {
     // From the seed where the teacher set one, so the same classes can be shown again.
     const auto chosenSeed = lesson_.state().seed;
     const std::uint32_t seed = chosenSeed ? *chosenSeed : std::random_device{}();
-    const auto box = [this](core::TextField field) {
-        return toQString(model_.text(field)).trimmed();
-    };
-    runInputs_ = QStringLiteral("%1 и %2 %")
-                     .arg(box(core::Text1(2)),
-                          box(core::isOverselling(model_) ? core::Text2(0) : core::Text2(1)));
+    runInputs_ = shortInputsText(model_);
     classShares_->setRun(nullptr);
     run_ = std::make_unique<core::ClassesRun>(request, seed);
     classShares_->setRun(run_.get());

@@ -22,10 +22,23 @@ QString countedText(double count, const QString& one, const QString& many,
     return countText(count, format) + QLatin1Char(' ') + (count == 1 ? one : many);
 }
 
+namespace {
+
+// A box's text as the teacher typed it, without the blanks around it.
+QString typed(const core::Model& model, core::TextField field) {
+    return toQString(model.text(field)).trimmed();
+}
+
+}  // namespace
+
+QString shortInputsText(const core::Model& model) {
+    return QStringLiteral("%1 и %2 %")
+        .arg(typed(model, core::Text1(2)),
+             typed(model, core::isOverselling(model) ? core::Text2(0) : core::Text2(1)));
+}
+
 QString inputsText(const core::Model& model) {
-    const auto box = [&model](core::TextField field) {
-        return toQString(model.text(field)).trimmed();
-    };
+    const auto box = [&model](core::TextField field) { return typed(model, field); };
     const auto ceiling = core::roundedCeiling(core::drawCeiling(model));
     const QString ceilingText =
         ceiling ? countText(*ceiling, NumberFormat::of(model)) : QString(QChar(kNoValue));

@@ -42,6 +42,8 @@ QString countedText(double count, const QString& one, const QString& many,
 // The case and the inputs the next draw reads, as one line: "Надпродажба: брой елементи 100,
 // надпродажба 10 %, таван 110". The boxes' texts stand as typed; the ceiling is the draw's.
 QString inputsText(const core::Model& model);
+// The same, short, for what a run was drawn for: "100 и 10 %".
+QString shortInputsText(const core::Model& model);
 
 // "Тегления: n; претоварвания: k; измерен дял: m %; очакван дял: e %", with the measured
 // share since the inputs last changed ("след промяната при теглене t: s %") where they
