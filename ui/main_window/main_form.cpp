@@ -70,7 +70,18 @@ class MainForm::Run final : public RunControl {
         }
     }
 
-    void startOver() override { form_.Command1_Click(1); }
+    void startAgain() override {
+        // Written back in the order the reset writes them, each through its box's handler.
+        const std::array inputs{core::Text2(0), core::Text2(1), core::Text1(2)};
+        std::array<std::string, inputs.size()> kept;
+        for (std::size_t i = 0; i < inputs.size(); ++i) {
+            kept.at(i) = form_.model_.text(inputs.at(i));
+        }
+        form_.Command1_Click(1);
+        for (std::size_t i = 0; i < inputs.size(); ++i) {
+            form_.model_.setText(inputs.at(i), kept.at(i));
+        }
+    }
 
     void forgetPastRuns() override {
         form_.model_.statistics.forgetPastRuns();

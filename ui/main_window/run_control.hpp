@@ -3,9 +3,9 @@
 #pragma once
 
 // The one door into the main window's run for whatever drives it from outside: the teaching
-// window's time controls and its own "Изведи" and "Изчисти", the pacing of fast runs and the
-// tests. Every tick it makes still runs through the form's Timer1_Timer, and every start or
-// reset through the form's own handlers; it never writes the model itself.
+// window's time controls, its "Изведи" and "Изчисти", the pacing of fast runs and the tests.
+// Every tick it makes still runs through the form's Timer1_Timer, every start and reset through
+// the form's own handlers, and every input it writes back through the boxes' change handlers.
 
 #include <QObject>
 
@@ -24,8 +24,9 @@ class RunControl : public QObject {
     virtual void pause() = 0;
     // Starts the timer as "Изведи" does, where "Изведи" can be pressed.
     virtual void resume() = 0;
-    // Stops and starts over as "Изчисти" does.
-    virtual void startOver() = 0;
+    // Stops and starts the same experiment over: as "Изчисти", but with the inputs as they
+    // are, so that a teacher at a projector need not type them again.
+    virtual void startAgain() = 0;
     // Lets go of the earlier runs drawn faintly behind the current one.
     virtual void forgetPastRuns() = 0;
     virtual void setTickInterval(int milliseconds) = 0;

@@ -203,6 +203,11 @@ void TeachingWindow::runChanged() {
     const bool running = run_.isRunning();
     pause_->setEnabled(running);
     step_->setEnabled(!running);
+    // "Изведи" is disabled once pressed: the focus goes to what stops the run, never on to
+    // "Изчисти", where the next Enter would wipe it.
+    if (running && runButton_->hasFocus()) {
+        (pause_->isVisible() ? static_cast<QWidget*>(pause_) : inputs_)->setFocus();
+    }
     runButton_->setEnabled(model_.runEnabled && !running);
     runButton_->setText(model_.TickCount.value_or(0) > 0 ? QStringLiteral("Продължи")
                                                          : QStringLiteral("Изведи"));

@@ -36,11 +36,11 @@ QWidget* TeachingWindow::createControls() {
                                                 "в главния прозорец"),
                                  bar);
     clearButton_ = projectorButton(QStringLiteral("Изчисти"), "ChartClear",
-                                   QStringLiteral("Спира и започва отначало, като „Изчисти“ в "
-                                                  "главния прозорец"),
+                                   QStringLiteral("Спира и започва същия опит отначало, със "
+                                                  "същите стойности"),
                                    bar);
     connect(runButton_, &QPushButton::clicked, this, [this] { run_.resume(); });
-    connect(clearButton_, &QPushButton::clicked, this, [this] { run_.startOver(); });
+    connect(clearButton_, &QPushButton::clicked, this, [this] { run_.startAgain(); });
 
     speed_ = new QComboBox(bar);
     speed_->setObjectName(QStringLiteral("Speed"));

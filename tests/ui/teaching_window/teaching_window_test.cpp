@@ -356,8 +356,9 @@ class TeachingWindowTest : public QObject, protected testing_support::FormDriver
         QCOMPARE(box("Text2(2)")->toolTip(), shownTip);
     }
 
-    // Presenting, the window's "Изведи" and "Изчисти" are the main window's: a run that starts,
-    // goes on under "Продължи", and starts over with the defaults and an empty log.
+    // Presenting, the window's "Изведи" starts the run and hands the focus to "Пауза", so a
+    // second Enter pauses rather than wipes it; its "Изчисти" starts the same experiment over,
+    // with the teacher's values and an empty log.
     void presentationRunsAndClearsThroughTheDoor() {
         openForm({drawOf(105), drawOf(3)});
         type("Text2(0)", QStringLiteral("10"));
@@ -367,17 +368,22 @@ class TeachingWindowTest : public QObject, protected testing_support::FormDriver
         auto* clear = inChart<QPushButton>("ChartClear");
         QVERIFY(run->isVisible() && clear->isVisible());
         QCOMPARE(run->text(), QStringLiteral("Изведи"));
+        run->setFocus();
         QTest::keyClick(run, Qt::Key_Space);
         QVERIFY(timer()->isActive() && !run->isEnabled());
         tick();
-        press(chart(), Qt::Key_F5);
+        QTest::keyClick(chart()->focusWidget(), Qt::Key_Return);
+        QCOMPARE(form_->model().TickCount.value_or(0), 1);
+        QVERIFY(!timer()->isActive());
         QCOMPARE(run->text(), QStringLiteral("Продължи"));
         QVERIFY(run->isEnabled());
         QTest::keyClick(clear, Qt::Key_Space);
         QVERIFY(!timer()->isActive());
         QCOMPARE(form_->model().TickCount.value_or(0), 0);
         QVERIFY(form_->model().text(core::Text1(0)).empty());
-        QCOMPARE(box("Text2(0)")->text(), QStringLiteral("1"));
+        QCOMPARE(box("Text2(0)")->text(), QStringLiteral("10"));
+        QVERIFY(summary().endsWith(decimal("очакван дял: 8.10 %")));
+        QVERIFY(!summary().contains(QStringLiteral("промяната")));
     }
 
     // The earlier runs drawn behind the current one go when the teacher says so, and only then.

@@ -19,7 +19,7 @@ class CountingRun final : public ui::RunControl {
     void tickNow() override { ++ticks; }
     void pause() override { running = false; }
     void resume() override { running = true; }
-    void startOver() override { running = false; }
+    void startAgain() override { running = false; }
     void forgetPastRuns() override {}
     void setTickInterval(int milliseconds) override { interval = milliseconds; }
     [[nodiscard]] int tickInterval() const override { return interval; }
