@@ -4,7 +4,7 @@
 # Debian packages by name, and the one way this project installs them. Sourced by the
 # top-level scripts.
 
-BUILD_PACKAGES=(cmake g++ make qt6-base-dev)
+BUILD_PACKAGES=(cmake g++ make libboost-dev qt6-base-dev)
 RUN_PACKAGES=(fonts-liberation2 qt6-translations-l10n)
 TEST_PACKAGES=(git libgtest-dev libgmock-dev libbenchmark-dev xvfb imagemagick libx11-dev
     libxtst-dev dpkg-dev desktop-file-utils appstream clang libclang-rt-14-dev clang-tidy

@@ -183,7 +183,8 @@ class PictureGeometryTest : public QObject {
         QFETCH(int, samples);
         QFETCH(double, lastTick);
         const ui::ShareAxes axes{plot, xMax, 100};
-        const ui::BandOutline outline = ui::bandOutline(axes, expected);
+        core::ShareBands bands;
+        const ui::BandOutline outline = ui::bandOutline(axes, expected, bands);
         QCOMPARE(outline.upper.size(), samples);
         QCOMPARE(outline.lower.size(), samples);
 

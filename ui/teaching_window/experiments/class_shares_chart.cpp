@@ -23,6 +23,7 @@ ClassSharesChart::ClassSharesChart(const core::Model& model, const Lesson& lesso
                {kBandColour, false, QStringLiteral("коридор на 95 %")}},
               parent),
       lesson_(lesson) {
+    setToolTip(bandExplanation());
     connect(&lesson_, &Lesson::changed, this, [this] { update(); });
 }
 

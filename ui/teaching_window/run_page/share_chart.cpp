@@ -12,6 +12,7 @@
 #include "ui/common/number_texts.hpp"
 #include "ui/teaching_window/pictures/picture_painting.hpp"
 #include "ui/teaching_window/run_page/share_chart_geometry.hpp"
+#include "ui/teaching_window/words/teaching_texts.hpp"
 
 namespace ui {
 
@@ -52,6 +53,7 @@ ShareChart::ShareChart(const core::Model& model, const Lesson& lesson, QWidget* 
                {kBandColour, false, QStringLiteral("коридор на 95 %")}},
               parent),
       lesson_(lesson) {
+    setToolTip(bandExplanation());
     connect(&lesson_, &Lesson::changed, this, [this] { update(); });
 }
 
@@ -142,7 +144,7 @@ void ShareChart::paintEvent(QPaintEvent* /*event*/) {
             continue;
         }
         // The band, upper edge out and lower edge back.
-        const BandOutline outline = bandOutline(axes, *stretch.expected, stretch);
+        const BandOutline outline = bandOutline(axes, *stretch.expected, bands_, stretch);
         QPolygonF band = outline.upper;
         std::for_each(outline.lower.rbegin(), outline.lower.rend(),
                       [&band](const QPointF& p) { band << p; });

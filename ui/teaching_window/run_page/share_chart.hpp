@@ -5,6 +5,7 @@
 #include <optional>
 #include <vector>
 
+#include "core/measured_share.hpp"
 #include "core/model.hpp"
 #include "ui/lesson/lesson.hpp"
 #include "ui/teaching_window/pictures/picture.hpp"
@@ -38,6 +39,8 @@ class ShareChart final : public Picture {
     [[nodiscard]] std::optional<double> shownExpected() const;
 
     const Lesson& lesson_;
+    // Painting asks for the same bands at every frame; each is worked out once.
+    mutable core::ShareBands bands_;
 };
 
 }  // namespace ui

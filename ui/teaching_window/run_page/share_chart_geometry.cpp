@@ -78,7 +78,8 @@ std::vector<ShareStretch> shareStretches(std::span<const core::RunStatistics::St
     return shown;
 }
 
-BandOutline bandOutline(const ShareAxes& axes, double expected, const ShareStretch& stretch) {
+BandOutline bandOutline(const ShareAxes& axes, double expected, core::ShareBands& bands,
+                        const ShareStretch& stretch) {
     BandOutline outline;
     const QRect& plot = axes.plot;
     const auto first = static_cast<double>(stretch.firstTick);
@@ -90,7 +91,7 @@ BandOutline bandOutline(const ShareAxes& axes, double expected, const ShareStret
     for (double x = axes.xOf(first);; x += 3) {
         const double clippedX = std::min(x, right);
         const double tick = std::max(first, (clippedX - plot.left()) / plot.width() * axes.xMax);
-        const core::ShareBand at = core::shareBand(expected, tick - first + 1);
+        const core::ShareBand at = bands.at(expected, tick - first + 1);
         outline.upper << QPointF(clippedX, axes.yOf(at.high));
         outline.lower << QPointF(clippedX, axes.yOf(at.low));
         if (clippedX >= right) {

@@ -12,6 +12,7 @@
 #include <optional>
 #include <span>
 
+#include "core/measured_share.hpp"
 #include "core/run_statistics.hpp"
 
 namespace ui {
@@ -62,7 +63,7 @@ struct BandOutline {
     QPolygonF upper;
     QPolygonF lower;
 };
-BandOutline bandOutline(const ShareAxes& axes, double expected,
+BandOutline bandOutline(const ShareAxes& axes, double expected, core::ShareBands& bands,
                         const ShareStretch& stretch = {1, 0, 0, std::nullopt});
 
 // The measured share of each point, in pixels: all of them for the whole run, or the share

@@ -175,4 +175,11 @@ std::optional<double> guessFromText(const QString& text) {
     return value;
 }
 
+QString bandExplanation() {
+    return QStringLiteral(
+        "Коридорът на 95 %: след толкова тегления поне 95 от 100 измервания на дела попадат в "
+        "него. Краищата му не са приближение: между тях е 95 % от биномното разпределение на "
+        "броя претоварвания, по 2,5 % остават под и над тях.");
+}
+
 }  // namespace ui

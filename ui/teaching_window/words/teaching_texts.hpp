@@ -63,6 +63,9 @@ QString drawExplanationText(const core::Model& model, bool expectedShown = true)
 QString classesSummaryText(const core::ClassesSummary& summary, const core::ClassesRequest& request,
                            const NumberFormat& format, bool expectedShown = true);
 
+// What the band of 95 % is, for the tooltips of the pictures that draw it.
+QString bandExplanation();
+
 // The class's guess as typed into its box: a percentage from 0 to 100 with either decimal
 // separator; none for an empty box or anything else.
 std::optional<double> guessFromText(const QString& text);
