@@ -76,7 +76,8 @@ void BM_PicturePaint(benchmark::State& state) {
         (void)core::Timer1_Timer(model, random);
     }
     const ui::Lesson lesson;
-    const auto picture = [&model, &lesson] {
+    // Some pictures draw the lesson's choices, some only the model.
+    const auto picture = [&] {
         if constexpr (std::is_constructible_v<Picture, const core::Model&, const ui::Lesson&>) {
             return std::make_unique<Picture>(model, lesson);
         } else {
