@@ -22,7 +22,8 @@ std::int64_t saturatedProduct(std::int64_t a, std::int64_t b) {
 
 }  // namespace
 
-ClassesRun::ClassesRun(ClassesRequest request, std::uint32_t seed) : request_(request) {
+ClassesRun::ClassesRun(ClassesRequest request, std::uint32_t seed)
+    : request_(request), seed_(seed) {
     random_.reseed(seed);
     // Checked once here, so no draw below can raise for a ceiling that rounds to nothing.
     if (drawableDemands(request_.ceiling) && request_.classes > 0 && request_.drawsPerClass > 0) {

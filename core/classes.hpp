@@ -39,6 +39,8 @@ class ClassesRun {
     bool advance(std::int64_t draws);
     [[nodiscard]] bool done() const;
     [[nodiscard]] const ClassesRequest& request() const { return request_; }
+    // The seed the generator started from, so that the same classes can be drawn again.
+    [[nodiscard]] std::uint32_t seed() const { return seed_; }
     // The overload count of each finished class, in order.
     [[nodiscard]] std::span<const std::int64_t> overloads() const { return overloads_; }
     // Draws done so far out of classes * drawsPerClass, for a progress bar. The total is 0 where
@@ -48,6 +50,7 @@ class ClassesRun {
 
   private:
     ClassesRequest request_;
+    std::uint32_t seed_;
     runtime::TwisterRandom random_;
     std::vector<std::int64_t> overloads_;
     // 0 where the ceiling allows no draw: such a run is done before it starts.

@@ -30,8 +30,12 @@ double ceilingFor(double capacity, double oversellingPercent) {
     return capacity * (oversellingPercent / 100 + 1);
 }
 
+float scaledDraw(float random) {
+    return random * static_cast<float>(kDrawScale);
+}
+
 std::int16_t demandOf(float random, double ceiling) {
-    const float rawDraw = random * static_cast<float>(kDrawScale);
+    const float rawDraw = scaledDraw(random);
     // At most kDrawScale in magnitude, so the 16-bit demand always holds it.
     return static_cast<std::int16_t>(runtime::remainderOfRounded(rawDraw, ceiling));
 }

@@ -28,6 +28,10 @@ double drawCeiling(const Model& model);
 // would draw under.
 double ceilingFor(double capacity, double oversellingPercent);
 
+// A raw value in [0, 1) scaled to the draw's range in single precision, as the tick scales it
+// before rounding: from 0 to kDrawScale.
+float scaledDraw(float random);
+
 // The demand a raw value in [0, 1) gives under a ceiling, as the tick draws it: scaled in
 // single precision, then the remainder of both rounded half to even, with the sign of the
 // scaled value. Raises as runtime::remainderOfRounded does where the ceiling allows no draw,

@@ -3,23 +3,54 @@
 #include "core/expected_share.hpp"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
-#include <iterator>
 
 #include "core/draw.hpp"
+#include "runtime/rounding.hpp"
 
 namespace core {
 namespace {
 
 constexpr std::int64_t kLargestDraw = kDrawScale;
+using DrawUnits = std::array<std::int64_t, kLargestDraw + 2>;
 
-// How many r in [0, last] have r mod n >= first, for 0 <= first <= n: the remainders run
-// through 0 .. n - 1 once per full period, then 0 .. rest - 1.
-std::int64_t countRemaindersFrom(std::int64_t last, std::int64_t n, std::int64_t first) {
-    const std::int64_t values = last + 1;
-    const std::int64_t perPeriod = n - first;
-    const std::int64_t inRest = values % n - first;
-    return values / n * perPeriod + (inRest > 0 ? inRest : 0);
+// The raw draw r that the generator's value number k rounds to.
+std::int32_t rawDrawOfValue(std::int64_t k) {
+    const float random = std::ldexp(static_cast<float>(k), -runtime::kRandomBits);
+    return runtime::roundToInt32(scaledDraw(random));
+}
+
+// unitsBefore[r]: how many generator values round to a raw draw below r. The raw draw grows
+// with the value, so each r takes one run of values, found by bisection.
+DrawUnits unitsBeforeEachDraw() {
+    DrawUnits before{};
+    for (std::int64_t r = 0; r <= kLargestDraw + 1; ++r) {
+        std::int64_t low = 0;
+        std::int64_t high = kShareUnits;  // the first value that rounds to r or above
+        while (low < high) {
+            const std::int64_t middle = low + (high - low) / 2;
+            if (rawDrawOfValue(middle) < r) {
+                low = middle + 1;
+            } else {
+                high = middle;
+            }
+        }
+        before[static_cast<std::size_t>(r)] = low;
+    }
+    return before;
+}
+
+// Worked out once: it depends on the generator and the scaling only, never on the inputs.
+const DrawUnits& unitsBefore() {
+    static const DrawUnits units = unitsBeforeEachDraw();
+    return units;
+}
+
+// The units of the raw draws from first to last, both within 0 .. kLargestDraw.
+std::int64_t unitsOfDraws(std::int64_t first, std::int64_t last) {
+    const DrawUnits& before = unitsBefore();
+    return before[static_cast<std::size_t>(last + 1)] - before[static_cast<std::size_t>(first)];
 }
 
 // The smallest whole demand d >= 0 with capacity < d, or n when no demand below n is above it.
@@ -45,12 +76,12 @@ std::optional<std::int64_t> expectedOverloadUnits(double capacity, double ceilin
     }
     const std::int64_t n = *demands;
     const std::int64_t first = firstOverloadingDemand(capacity, n);
-    const auto overloads = [&](std::int64_t r) -> std::int64_t { return r % n >= first ? 1 : 0; };
-
-    // Each r from 1 to 9999 weighs two units, r = 0 and r = 10000 one each.
-    const std::int64_t inside =
-        countRemaindersFrom(kLargestDraw - 1, n, first) - countRemaindersFrom(0, n, first);
-    return 2 * inside + overloads(0) + overloads(kLargestDraw);
+    // The raw draws r = period + d with first <= d < n overload, period by period.
+    std::int64_t units = 0;
+    for (std::int64_t period = 0; period + first <= kLargestDraw && first < n; period += n) {
+        units += unitsOfDraws(period + first, std::min(period + n - 1, kLargestDraw));
+    }
+    return units;
 }
 
 std::optional<std::vector<std::int64_t>> expectedDemandUnits(double ceiling) {
@@ -59,43 +90,46 @@ std::optional<std::vector<std::int64_t>> expectedDemandUnits(double ceiling) {
         return std::nullopt;
     }
     const std::int64_t n = *drawable;
-    const std::int64_t demands = std::min(n, kLargestDraw + 1);
-    // r from 0 to kLargestDraw - 1 runs through the remainders kLargestDraw / n whole times,
-    // then 0 .. rest - 1 once more; each r weighs two units, except r = 0 which weighs one.
-    // r = kLargestDraw itself adds its one unit to the remainder `rest`.
-    const std::int64_t wholePeriods = kLargestDraw / n;
-    const std::int64_t rest = kLargestDraw % n;
-    std::vector<std::int64_t> units(static_cast<std::size_t>(demands));
-    for (std::int64_t demand = 0; demand < demands; ++demand) {
-        units[static_cast<std::size_t>(demand)] = 2 * (wholePeriods + (demand < rest ? 1 : 0)) -
-                                                  (demand == 0 ? 1 : 0) + (demand == rest ? 1 : 0);
+    std::vector<std::int64_t> units(static_cast<std::size_t>(std::min(n, kLargestDraw + 1)));
+    for (std::int64_t r = 0; r <= kLargestDraw; ++r) {
+        units[static_cast<std::size_t>(r % n)] += unitsOfDraws(r, r);
     }
     return units;
 }
 
-std::optional<double> evenSharePercent(double capacity, double ceiling) {
+std::optional<DrawableDemands> drawableDemandRange(double capacity, double ceiling) {
     const auto demands = drawableDemands(ceiling);
     if (!demands) {
         return std::nullopt;
     }
-    const std::int64_t above =
-        *demands - std::min(firstOverloadingDemand(capacity, *demands), *demands);
-    return 100.0 * static_cast<double>(above) / static_cast<double>(*demands);
+    const std::int64_t largest = std::min(*demands - 1, kLargestDraw);
+    return DrawableDemands{largest,
+                           std::min(firstOverloadingDemand(capacity, *demands), largest + 1)};
 }
 
-std::optional<std::int64_t> lastMostFrequentDemand(double ceiling) {
-    const auto units = expectedDemandUnits(ceiling);
-    if (!units || units->empty()) {
+std::optional<double> evenSharePercent(double capacity, double ceiling) {
+    const auto range = drawableDemandRange(capacity, ceiling);
+    if (!range) {
         return std::nullopt;
     }
-    // Demand 0 and the demand r = kLargestDraw lands on each lose or gain half a raw value
-    // whatever the ceiling; only a whole raw value more makes a demand come up more often.
-    const auto [fewest, most] = std::ranges::minmax(*units);
-    if (most - fewest <= 1) {
+    const std::int64_t above = range->largest + 1 - range->firstOverloading;
+    return 100.0 * static_cast<double>(above) / static_cast<double>(range->largest + 1);
+}
+
+std::optional<UnevenDemands> unevenDemands(double ceiling) {
+    const auto demands = drawableDemands(ceiling);
+    if (!demands) {
         return std::nullopt;
     }
-    const auto last = std::find(units->rbegin(), units->rend(), most);
-    return static_cast<std::int64_t>(std::distance(last, units->rend())) - 1;
+    // The raw draws 0 .. kLargestDraw - 1 run through the demands wholePeriods times, then
+    // through 0 .. rest - 1 once more; r = kLargestDraw and r = 0 weigh half each and only
+    // shift half a draw. A rest of 1 is such half a draw too.
+    const std::int64_t wholePeriods = kLargestDraw / *demands;
+    const std::int64_t rest = kLargestDraw % *demands;
+    if (wholePeriods == 0 || rest <= 1) {
+        return std::nullopt;
+    }
+    return UnevenDemands{rest - 1, wholePeriods + 1, wholePeriods};
 }
 
 std::optional<double> expectedSharePercent(double capacity, double ceiling) {
@@ -103,8 +137,7 @@ std::optional<double> expectedSharePercent(double capacity, double ceiling) {
     if (!units) {
         return std::nullopt;
     }
-    constexpr double kUnitsPerPercent = static_cast<double>(kShareUnits) / 100;
-    return static_cast<double>(*units) / kUnitsPerPercent;
+    return 100.0 * static_cast<double>(*units) / static_cast<double>(kShareUnits);
 }
 
 std::optional<double> expectedSharePercent(const Model& model) {

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <boost/math/distributions/binomial.hpp>
 #include <cmath>
+#include <cstdlib>
 
 namespace core {
 
@@ -17,6 +18,18 @@ std::optional<double> measuredSharePercent(std::int64_t overloads, std::int64_t 
 
 std::optional<double> measuredSharePercent(const Model& model) {
     return measuredSharePercent(model.OverloadCount, model.TickCount.value_or(0));
+}
+
+std::optional<double> measuredShareInHundredths(std::int64_t overloads, std::int64_t ticks) {
+    if (ticks <= 0) {
+        return std::nullopt;
+    }
+    // Twice the share in hundredths of a percent, plus one whole tick count, halves rounded up;
+    // the counts stay far below where the products would overflow.
+    constexpr std::int64_t kHundredthsPerWhole = 10000;
+    const std::int64_t doubled = 2 * std::abs(overloads) * kHundredthsPerWhole;
+    const std::int64_t hundredths = (doubled + ticks) / (2 * ticks);
+    return static_cast<double>(overloads < 0 ? -hundredths : hundredths) / 100;
 }
 
 namespace {

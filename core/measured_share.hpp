@@ -16,6 +16,11 @@ namespace core {
 std::optional<double> measuredSharePercent(std::int64_t overloads, std::int64_t ticks);
 std::optional<double> measuredSharePercent(const Model& model);
 
+// The same rounded to two decimals, half away from zero as pupils round, from the whole counts
+// themselves: a tie such as 5457 of 20000 (27.285 %) has no exact double, and the division
+// alone would round it either way.
+std::optional<double> measuredShareInHundredths(std::int64_t overloads, std::int64_t ticks);
+
 // Where the measured share falls at least 95 times in 100 after `ticks` draws at an expected
 // share: the overload counts from the binomial distribution's 2.5 % quantile to its 97.5 %
 // quantile, divided by the draws, in percent. A band from the normal approximation would hold

@@ -9,8 +9,9 @@
 namespace runtime {
 
 float TwisterRandom::next() {
-    constexpr float kOneOver2To24 = 1.0F / 16777216.0F;
-    return static_cast<float>(static_cast<std::uint32_t>(engine_()) >> 8U) * kOneOver2To24;
+    constexpr unsigned kDroppedBits = 32U - kRandomBits;
+    constexpr float kStep = 1.0F / static_cast<float>(1U << kRandomBits);
+    return static_cast<float>(static_cast<std::uint32_t>(engine_()) >> kDroppedBits) * kStep;
 }
 
 void TwisterRandom::reseedFromClock() {

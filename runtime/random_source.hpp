@@ -8,6 +8,10 @@
 
 namespace runtime {
 
+// The program's generator gives each multiple of 2^-kRandomBits in [0, 1) equally often;
+// whatever predicts the draw exactly counts with these values.
+inline constexpr int kRandomBits = 24;
+
 // The generator behind the draw. An interface so that tests can script the values.
 class RandomSource {
   public:
@@ -20,7 +24,7 @@ class RandomSource {
     virtual void reseed(std::uint32_t seed) = 0;
 };
 
-// Mersenne Twister, with the float built from the top 24 bits: the standard float
+// Mersenne Twister, with the float built from the top kRandomBits bits: the standard float
 // distributions can round up to exactly 1.0.
 class TwisterRandom final : public RandomSource {
   public:

@@ -62,21 +62,39 @@ const ShareRow kRows[] = {
     {"-9E99 leaves it too", "-9E99", "10", true, std::nullopt},
 };
 
+// How many of the generator's 2^24 values give each raw draw, counted one value at a time with
+// the C library's rounding rather than the program's.
+const std::vector<std::int64_t>& valuesPerDraw() {
+    static const std::vector<std::int64_t> counts = [] {
+        std::vector<std::int64_t> perDraw(10001);
+        for (std::uint32_t k = 0; k < (1U << 24U); ++k) {
+            const float scaled = static_cast<float>(k) / 16777216.0F * 10000.0F;
+            ++perDraw.at(static_cast<std::size_t>(std::lrint(scaled)));
+        }
+        return perDraw;
+    }();
+    return counts;
+}
+
+// An ideal generator's share, in units of 1/20000, is within 0.011 points of the program's.
 TEST(ExpectedShareTest, TableOfInputs) {
     for (const ShareRow& row : kRows) {
         SCOPED_TRACE(row.name);
         const auto percent = expectedFor(row);
         ASSERT_EQ(percent.has_value(), row.units.has_value());
         if (row.units) {
-            EXPECT_DOUBLE_EQ(*percent, static_cast<double>(*row.units) / 200.0);
+            EXPECT_NEAR(*percent, static_cast<double>(*row.units) / 200.0, 0.011);
         }
     }
-    EXPECT_DOUBLE_EQ(*expectedFor(kRows[0]), 8.10);
-    EXPECT_DOUBLE_EQ(*expectedFor(kRows[1]), 0.005);
+    // Capacity 2 at 80 %: the demands 0, 1, 2 and 3 would share the draws evenly, but the
+    // generator's values give demand 3 a little less than a quarter.
+    const auto twoAt80 = core::expectedSharePercent(2, 3.6);
+    ASSERT_TRUE(twoAt80.has_value());
+    EXPECT_NEAR(*twoAt80, 24.9889, 0.00005);
 }
 
-// The closed form against counting every r with its weight, over awkward ceilings and
-// capacities (halves, negatives, beyond 10000, infinities).
+// The sums per period against counting every raw draw with the generator's values, over
+// awkward ceilings and capacities (halves, negatives, beyond 10000, infinities).
 TEST(ExpectedShareTest, AgreesWithCountingEveryDraw) {
     const double capacities[] = {-1e300, -0.5,  0,    0.5,  1,      7.5,   99.99,
                                  100,    100.5, 5000, 9999, 9999.5, 10000, 1e300};
@@ -89,7 +107,7 @@ TEST(ExpectedShareTest, AgreesWithCountingEveryDraw) {
             std::int64_t units = 0;
             for (std::int64_t r = 0; r <= 10000; ++r) {
                 const auto demand = static_cast<double>(r % n);
-                units += capacity < demand ? (r == 0 || r == 10000 ? 1 : 2) : 0;
+                units += capacity < demand ? valuesPerDraw()[static_cast<std::size_t>(r)] : 0;
             }
             EXPECT_EQ(core::expectedOverloadUnits(capacity, ceiling), units);
         }
@@ -155,48 +173,59 @@ TEST(ExpectedShareTest, NoDemandUnitsWhereNothingIsDrawn) {
 }
 
 // Capacity 5000 with ten percent: r runs through 0 .. 5499 almost twice, so the demands up
-// to 4500 come about twice as often as those above. The ends of the draw weigh half: demand 0
-// misses r = 0's other half, and demand 4500 only gets half of r = 10000.
+// to 4499 come about twice as often as those above; the tick's own rule agrees value by value.
 TEST(ExpectedShareTest, DemandsAboveTheRemainderComeHalfAsOften) {
     const auto units = core::expectedDemandUnits(5500);
     ASSERT_TRUE(units.has_value());
     ASSERT_EQ(units->size(), 5500U);
-    EXPECT_EQ((*units)[0], 3);
-    EXPECT_EQ((*units)[1], 4);
-    EXPECT_EQ((*units)[4499], 4);
-    EXPECT_EQ((*units)[4500], 3);
-    EXPECT_EQ((*units)[4501], 2);
-    EXPECT_EQ((*units)[5499], 2);
-    EXPECT_EQ((*units)[4499], 2 * (*units)[4501]);
-
-    // Ceiling 110 divides 10000 into 90 whole periods with 100 left over.
-    const auto small = core::expectedDemandUnits(110);
-    ASSERT_TRUE(small.has_value());
-    EXPECT_EQ((*small)[0], 181);
-    EXPECT_EQ((*small)[99], 182);
-    EXPECT_EQ((*small)[100], 181);
-    EXPECT_EQ((*small)[101], 180);
+    std::vector<std::int64_t> byTick(5500);
+    for (std::uint32_t k = 0; k < (1U << 24U); k += 1) {
+        ++byTick.at(static_cast<std::size_t>(
+            core::demandOf(static_cast<float>(k) / 16777216.0F, 5500)));
+    }
+    EXPECT_EQ(*units, byTick);
+    EXPECT_NEAR(static_cast<double>((*units)[4499]) / static_cast<double>((*units)[4501]), 2.0,
+                0.002);
 }
 
 }  // namespace
 
 // What a pupil computes and what the draw gives, for the note that explains the difference.
-TEST(ExpectedShareTest, EvenShareCountsTheDemandsAboveTheCapacity) {
+TEST(ExpectedShareTest, EvenShareCountsTheDrawableDemandsAboveTheCapacity) {
     EXPECT_NEAR(*core::evenSharePercent(100, 110), 100.0 * 9 / 110, 1e-12);
     EXPECT_NEAR(*core::evenSharePercent(5000, 5500), 100.0 * 499 / 5500, 1e-12);
+    // Above a ceiling of 10001 the demand is the draw itself, 0 .. 10000.
+    EXPECT_NEAR(*core::evenSharePercent(9999, 10099), 100.0 * 1 / 10001, 1e-12);
+    EXPECT_NEAR(*core::evenSharePercent(6000, 11940), 100.0 * 4000 / 10001, 1e-12);
     // The safety case: the ceiling is the capacity, no demand is above it.
     EXPECT_EQ(*core::evenSharePercent(100, 100), 0.0);
     EXPECT_EQ(*core::evenSharePercent(-1, 10), 100.0);
     EXPECT_FALSE(core::evenSharePercent(100, 0.2));
 }
 
-TEST(ExpectedShareTest, MostFrequentDemandsEndWhereTheRemainderWraps) {
-    // 10000 = 90 · 110 + 100: the demands below 100 have one raw draw more.
-    EXPECT_EQ(core::lastMostFrequentDemand(110), 99);
-    // 10000 = 5500 + 4500: the demands below 4500 come up twice as often.
-    EXPECT_EQ(core::lastMostFrequentDemand(5500), 4499);
-    // A ceiling that divides 10000, or leaves half a raw draw at the ends only, is even.
-    EXPECT_FALSE(core::lastMostFrequentDemand(100));
-    EXPECT_FALSE(core::lastMostFrequentDemand(3));
-    EXPECT_FALSE(core::lastMostFrequentDemand(0));
+TEST(ExpectedShareTest, FrequentDemandsEndWhereTheRemainderWraps) {
+    struct Row {
+        double ceiling;
+        std::optional<std::int64_t> lastFrequent;
+        std::int64_t drawsPerRare;
+    };
+    const Row rows[] = {
+        {110, 99, 90},    // 10000 = 90 · 110 + 100
+        {5500, 4499, 1},  // 10000 = 5500 + 4500: twice as often
+        // A ceiling that divides 10000, or leaves half a raw draw at the ends only, is even.
+        {100, std::nullopt, 0},
+        {3, std::nullopt, 0},
+        {10001, std::nullopt, 0},
+        {0, std::nullopt, 0},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.ceiling);
+        const auto uneven = core::unevenDemands(row.ceiling);
+        ASSERT_EQ(uneven.has_value(), row.lastFrequent.has_value());
+        if (uneven) {
+            EXPECT_EQ(uneven->lastFrequent, *row.lastFrequent);
+            EXPECT_EQ(uneven->drawsPerRare, row.drawsPerRare);
+            EXPECT_EQ(uneven->drawsPerFrequent, row.drawsPerRare + 1);
+        }
+    }
 }

@@ -27,6 +27,19 @@ TEST(MeasuredShare, IsTheOverloadedTicksInPercentAndNoneBeforeTheFirst) {
     EXPECT_EQ(core::measuredSharePercent(model), 25);
 }
 
+// Ties at two decimals go up, as pupils round, though no double holds 27.285 exactly.
+TEST(MeasuredShare, RoundsToHundredthsHalfAwayFromZero) {
+    const std::pair<std::pair<std::int64_t, std::int64_t>, double> rows[] = {
+        {{5457, 20000}, 27.29}, {{6871, 20000}, 34.36}, {{1, 32}, 3.13},
+        {{2, 3}, 66.67},        {{1, 3}, 33.33},        {{0, 7}, 0},
+    };
+    for (const auto& [counts, hundredths] : rows) {
+        EXPECT_EQ(core::measuredShareInHundredths(counts.first, counts.second), hundredths)
+            << counts.first << " of " << counts.second;
+    }
+    EXPECT_EQ(core::measuredShareInHundredths(1, 0), std::nullopt);
+}
+
 // The binomial distribution's probabilities, summed here from its own formula in logarithms.
 std::vector<double> binomialProbabilities(int draws, double share) {
     std::vector<double> probabilities;

@@ -11,7 +11,9 @@
 namespace ui {
 
 QString twoDecimals(double value, const NumberFormat& format) {
-    QString text = QString::number(value, 'f', 2);
+    // Half away from zero, as pupils round; the printing alone would round an exact tie such
+    // as 0.125 to even.
+    QString text = QString::number(std::round(value * 100) / 100, 'f', 2);
     return text.replace(QLatin1Char('.'), toQString(format.decimalSeparator));
 }
 
@@ -28,8 +30,12 @@ QString countText(double value, const NumberFormat& format) {
     return QLocale::system().toString(static_cast<qlonglong>(value));
 }
 
+QString percentText(double percent, const NumberFormat& format) {
+    return twoDecimals(percent, format) + QChar(kPercentSpace) + QLatin1Char('%');
+}
+
 QString percentOrNone(std::optional<double> percent, const NumberFormat& format) {
-    return percent ? twoDecimals(*percent, format) + QStringLiteral(" %") : QString(kNoValue);
+    return percent ? percentText(*percent, format) : QString(kNoValue);
 }
 
 }  // namespace ui

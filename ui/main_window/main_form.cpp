@@ -88,6 +88,8 @@ class MainForm::Run final : public RunControl {
         emit changed();
     }
 
+    void holdTicks(bool held) override { form_.ticksHeld_ = held; }
+
     void setTickInterval(int milliseconds) override {
         // A coarse timer may be 5 % late; a precise one keeps 1 ms ticks at 1000 a second.
         form_.timer_->setTimerType(milliseconds < 20 ? Qt::PreciseTimer : Qt::CoarseTimer);
@@ -101,6 +103,7 @@ class MainForm::Run final : public RunControl {
     // The form's own change paths say so through here, the door's one sender.
     void announceChange() { emit changed(); }
     void announceIntervalElapsed() { emit intervalElapsed(); }
+    void announceInputsEdited() { emit inputsEdited(); }
 
   private:
     MainForm& form_;
@@ -143,6 +146,9 @@ MainForm::MainForm(std::unique_ptr<runtime::RandomSource> random, QWidget* paren
     run_ = new Run(*this);
     throttle_ = new FrameThrottle(*this);
     connect(timer_, &QTimer::timeout, this, [this] {
+        if (ticksHeld_) {
+            return;
+        }
         Timer1_Timer();
         run_->announceIntervalElapsed();
     });
@@ -233,6 +239,7 @@ void MainForm::connectTextBox(core::TextField field) {
             showText(field);
         } else {
             model_.setText(field, std::move(value));
+            run_->announceInputsEdited();
         }
     });
 }

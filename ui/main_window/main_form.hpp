@@ -89,6 +89,8 @@ class MainForm final : public QWidget {
     // While a step of a paused run takes its one tick, the timer is enabled for Timer1_Timer
     // but not started.
     bool stepping_ = false;
+    // Set through the run's door while a teacher types into an input box.
+    bool ticksHeld_ = false;
     // The expected share the tooltip of "% откази" states, once it has stated one.
     std::optional<std::optional<double>> toolTipShare_;
     const Lesson* lesson_ = nullptr;

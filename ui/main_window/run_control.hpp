@@ -29,6 +29,9 @@ class RunControl : public QObject {
     virtual void startAgain() = 0;
     // Lets go of the earlier runs drawn faintly behind the current one.
     virtual void forgetPastRuns() = 0;
+    // While held the timer's intervals draw nothing, and the run stays started: a teacher
+    // typing a number digit by digit is not drawing under each digit.
+    virtual void holdTicks(bool held) = 0;
     virtual void setTickInterval(int milliseconds) = 0;
     [[nodiscard]] virtual int tickInterval() const = 0;
     [[nodiscard]] virtual bool isRunning() const = 0;
@@ -39,6 +42,8 @@ class RunControl : public QObject {
     void changed();
     // After each tick the timer's interval brought, not those of tickNow.
     void intervalElapsed();
+    // After the user edited an input box, key by key; not after the program's own writes.
+    void inputsEdited();
 };
 
 }  // namespace ui

@@ -29,6 +29,7 @@
 #include "ui/teaching_window/layout/shown_controls.hpp"
 #include "ui/teaching_window/layout/summary_line.hpp"
 #include "ui/teaching_window/pacing/picture_refresh.hpp"
+#include "ui/teaching_window/pacing/typing_hold.hpp"
 #include "ui/teaching_window/pacing/speeds.hpp"
 #include "ui/teaching_window/pacing/tick_pacer.hpp"
 #include "ui/teaching_window/pictures/picture.hpp"
@@ -95,6 +96,7 @@ TeachingWindow::TeachingWindow(const core::Model& model, RunControl& run, Lesson
         [this] { describePictures(); }, this);
     connect(&run_, &RunControl::changed, this, &TeachingWindow::runChanged);
     pacer_ = new TickPacer(run_, steadyMilliseconds, this);
+    new TypingHold(run_, this);
     throttle_ = new FrameThrottle(*this);
     connect(&lesson_, &Lesson::changed, this, &TeachingWindow::showLesson);
     showLesson(LessonState{});
@@ -217,13 +219,8 @@ void TeachingWindow::runChanged() {
 void TeachingWindow::showSummary() {
     // The summary follows every change at once; the pictures wait for the next frame. The run
     // says it changed several times within a tick; the text is made when the numbers differ.
-    const SummaryView view{lesson_.state().expectedShown, lesson_.state().guess};
-    const SummaryNumbers numbers = summaryNumbers(model_, view);
-    if (numbers == summaryShown_) {
-        return;
-    }
-    summary_->setText(summaryText(model_, view));
-    summaryShown_ = numbers;
+    // The inputs first: a change that leaves the numbers as they were (9999 at 10 % and at
+    // 1 % expect the same share) still changes the note, the curve and the classes.
     const QString inputs = inputsText(model_);
     if (inputs_->text() != inputs) {
         inputs_->setText(inputs);
@@ -232,6 +229,13 @@ void TeachingWindow::showSummary() {
             explanation_->refresh(lesson_.state().expectedShown);
         }
     }
+    const SummaryView view{lesson_.state().expectedShown, lesson_.state().guess};
+    const SummaryNumbers numbers = summaryNumbers(model_, view);
+    if (numbers == summaryShown_) {
+        return;
+    }
+    summary_->setText(summaryText(model_, view));
+    summaryShown_ = numbers;
 }
 
 void TeachingWindow::describePictures() {
@@ -285,7 +289,7 @@ QImage TeachingWindow::pictureImage() const {
 
 QString TeachingWindow::dataText(DataFormat format) const {
     return pages_->currentIndex() == kExperimentsPage ? experiments_->dataText(format)
-                                                      : runData(model_, format);
+                                                      : runData(model_, lesson_.state().expectedShown, format);
 }
 
 void TeachingWindow::copyData() {

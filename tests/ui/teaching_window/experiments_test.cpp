@@ -21,6 +21,7 @@
 #include "ui/common/number_texts.hpp"
 #include "ui/teaching_window/experiments/experiments_geometry.hpp"
 #include "ui/teaching_window/experiments/experiments_page.hpp"
+#include "ui/teaching_window/export/experiments_data.hpp"
 #include "ui/teaching_window/pictures/picture.hpp"
 #include "ui/teaching_window/teaching_window.hpp"
 #include "ui/teaching_window/words/teaching_texts.hpp"
@@ -55,8 +56,10 @@ class ExperimentsTest : public QObject, protected testing_support::FormDriver {
         QTRY_VERIFY(inChart("Experiments")->isVisible());
     }
     void chooseAndRun(int classes, int draws) {
-        inChart<QComboBox>("ClassCount")->setCurrentText(QString::number(classes));
-        inChart<QComboBox>("DrawsPerClass")->setCurrentText(QString::number(draws));
+        auto* classBox = inChart<QComboBox>("ClassCount");
+        classBox->setCurrentIndex(classBox->findData(classes));
+        auto* drawBox = inChart<QComboBox>("DrawsPerClass");
+        drawBox->setCurrentIndex(drawBox->findData(draws));
         inChart<QPushButton>("RunClasses")->click();
         QTRY_VERIFY(!inChart<QLabel>("ClassesSummary")
                          ->text()
@@ -89,7 +92,7 @@ class ExperimentsTest : public QObject, protected testing_support::FormDriver {
             total += share;
         }
         const QString summary = inChart<QLabel>("ClassesSummary")->text();
-        const QString counted = QStringLiteral("%1 от 30 класа са в коридора; средно %2 %")
+        const QString counted = QStringLiteral("%1 от 30 класа са в коридора; средно %2\u00A0%")
                                     .arg(inside)
                                     .arg(QString::number(total / 30, 'f', 2)
                                              .replace(QLatin1Char('.'), QLatin1Char(',')));
@@ -111,8 +114,10 @@ class ExperimentsTest : public QObject, protected testing_support::FormDriver {
     void aThousandClassesRunInSlices() {
         openPage();
         // The draws first: the summary names a thousand classes only once they have run.
-        inChart<QComboBox>("DrawsPerClass")->setCurrentText(QStringLiteral("10000"));
-        inChart<QComboBox>("ClassCount")->setCurrentText(QStringLiteral("1000"));
+        auto* draws = inChart<QComboBox>("DrawsPerClass");
+        draws->setCurrentIndex(draws->findData(10000));
+        auto* classes = inChart<QComboBox>("ClassCount");
+        classes->setCurrentIndex(classes->findData(1000));
         // Ten million draws take more than one slice: the event loop gets the window back first.
         QVERIFY(!inChart<QLabel>("ClassesSummary")->text().contains(QStringLiteral("1000 класа")));
         QVERIFY(chart()->findChild<ui::ExperimentsPage*>()->running());
@@ -165,7 +170,7 @@ class ExperimentsTest : public QObject, protected testing_support::FormDriver {
             type(qPrintable(change), QStringLiteral("20"));
         }
         const QString aside =
-            QStringLiteral("Класовете са за 100 и 10 %; натиснете „Нови класове“.");
+            QStringLiteral("Класовете са за 100 и 10\u00A0%; натиснете „Нови класове“.");
         QCOMPARE(inChart<QLabel>("ClassesSummary")->text(), aside);
         QVERIFY(inChart<ui::Picture>("SharePerClass")->accessibleDescription() == aside);
         QVERIFY(!chart()->dataText().contains(QStringLiteral("класа по")));
@@ -183,13 +188,22 @@ class ExperimentsTest : public QObject, protected testing_support::FormDriver {
         expected.advance(1000);
         const QStringList lines =
             chart()->dataText(ui::DataFormat::Csv).split(QStringLiteral("\r\n"));
-        QVERIFY(lines.first().contains(QStringLiteral("10 класа по 100 тегления; зърно 42")));
+        QVERIFY(
+            lines.first().contains(QStringLiteral("10 класа по 100 тегления, начално число 42")));
         for (int i = 0; i < 10; ++i) {
             const QString& row = lines.at(2 + i);
             QVERIFY2(
                 row.startsWith(QStringLiteral("%1;%2;").arg(i + 1).arg(expected.overloads()[i])),
                 qPrintable(row));
         }
+        // Copied mid-run, the header says how many of the classes the rows are.
+        core::ClassesRun halfway(expected.request(), 7);
+        halfway.advance(250);
+        const QString header =
+            ui::experimentsData(form_->model(), &halfway, ui::DataFormat::Csv).section(u'\r', 0, 0);
+        QVERIFY2(
+            header.contains(QStringLiteral("начално число 7; още се изчисляват: готови 2 от 10")),
+            qPrintable(header));
     }
 
     // Hiding the expected share hides it here too.

@@ -398,26 +398,24 @@ class PictureGeometryTest : public QObject {
         QTest::addColumn<double>("capacity");
         QTest::addColumn<QString>("steps");
         // The plot is 100 pixels wide: 10 bins are 10 pixels each, 1000 bins a tenth each.
-        // Units are of 1/20000, so 20000 draws turn each into one expected draw.
+        // Units are sixteenths of the whole, so 16 draws turn each into one expected draw.
         QTest::newRow("no draws, no steps")
-            << 10 << QList<qint64>{10000, 10000} << quint64{0} << 5.0 << QString();
+            << 10 << QList<qint64>{8, 8} << quint64{0} << 5.0 << QString();
         QTest::newRow("nothing drawable, no steps")
             << 10 << QList<qint64>{} << quint64{50} << 5.0 << QString();
         QTest::newRow("a step a demand in wide columns")
-            << 10 << QList<qint64>{10000, 10000} << quint64{4} << 5.0
-            << QStringLiteral("0-0:2:n 1-1:2:n");
+            << 10 << QList<qint64>{8, 8} << quint64{4} << 5.0 << QStringLiteral("0-0:2:n 1-1:2:n");
         QTest::newRow("scaled by the draws, not rounded")
-            << 10 << QList<qint64>{5000, 15000} << quint64{3} << 5.0
+            << 10 << QList<qint64>{4, 12} << quint64{3} << 5.0
             << QStringLiteral("0-0:0.75:n 1-1:2.25:n");
         QTest::newRow("a column's demands as their mean")
-            << 1000 << QList<qint64>{1, 1, 1, 1, 1, 1, 1, 1, 1, 11, 4, 6} << quint64{20000} << 100.0
+            << 1000 << QList<qint64>{1, 1, 1, 1, 1, 1, 1, 1, 1, 11, 4, 6} << quint64{16} << 100.0
             << QStringLiteral("0-9:2:n 10-11:5:n");
         QTest::newRow("the capacity splits a column")
-            << 1000 << QList<qint64>{4, 4, 4, 4, 4, 2, 2, 2, 2, 2} << quint64{10000} << 4.5
+            << 1000 << QList<qint64>{4, 4, 4, 4, 4, 2, 2, 2, 2, 2} << quint64{8} << 4.5
             << QStringLiteral("0-4:2:n 5-9:1:o");
         QTest::newRow("a step kept where little is expected")
-            << 10 << QList<qint64>{20000, 0} << quint64{1} << 5.0
-            << QStringLiteral("0-0:1:n 1-1:0:n");
+            << 10 << QList<qint64>{16, 0} << quint64{1} << 5.0 << QStringLiteral("0-0:1:n 1-1:0:n");
     }
     void expectedStepsMergeAsTheBarsDo() {
         QFETCH(int, bins);
@@ -426,7 +424,10 @@ class PictureGeometryTest : public QObject {
         QFETCH(double, capacity);
         QFETCH(QString, steps);
         const ui::HistogramAxes axes{QRect(0, 0, 100, 100), bins, 10};
-        const std::vector<std::int64_t> values(units.begin(), units.end());
+        std::vector<std::int64_t> values;
+        for (const qint64 sixteenths : units) {
+            values.push_back(sixteenths * (core::kShareUnits / 16));
+        }
         QCOMPARE(describe(ui::expectedSteps(axes, values, draws, capacity)), steps);
     }
 

@@ -58,7 +58,7 @@ std::vector<QStringList> drawRows(const QStringList& lines) {
 }
 
 const QString kInputs =
-    QStringLiteral("# Надпродажба: брой елементи 100, надпродажба 10 %, таван 110");
+    QStringLiteral("# Надпродажба: брой елементи 100, надпродажба 10\u00A0%, таван 110");
 
 }  // namespace
 
@@ -96,7 +96,7 @@ class RunDataTest : public QObject {
         ScriptedRandom random({drawOf(3)});
         QVERIFY(runTicks(model, random, ticks));
         const QStringList lines =
-            linesOf(ui::runData(model, DataFormat::Clipboard), DataFormat::Clipboard);
+            linesOf(ui::runData(model, true, DataFormat::Clipboard), DataFormat::Clipboard);
         QCOMPARE(lines.first(), kInputs + tail);
         QCOMPARE(lines[1],
                  QStringLiteral("Теглене\tТърсене\tПретоварвания\tИзмерен дял, %\tОчакван дял, %"));
@@ -109,7 +109,7 @@ class RunDataTest : public QObject {
         ScriptedRandom random({drawOf(3), drawOf(105), drawOf(50)});
         QVERIFY(runTicks(model, random, 5001));
         const QStringList lines =
-            linesOf(ui::runData(model, DataFormat::Clipboard), DataFormat::Clipboard);
+            linesOf(ui::runData(model, true, DataFormat::Clipboard), DataFormat::Clipboard);
         const std::vector<QStringList> rows = drawRows(lines);
         QCOMPARE(rows.size(), 1000U + 2000U + 1U);
 
@@ -148,11 +148,11 @@ class RunDataTest : public QObject {
         QTest::newRow("decimal comma, semicolons between fields")
             << QStringLiteral(",")
             << QStringLiteral("Теглене;Търсене;Претоварвания;Измерен дял, %;Очакван дял, %")
-            << QStringLiteral("1000;3;81;8,1;");
+            << QStringLiteral("1000;3;81;8,10;");
         QTest::newRow("decimal point, commas between fields")
             << QStringLiteral(".")
             << QStringLiteral("Теглене,Търсене,Претоварвания,\"Измерен дял, %\",\"Очакван дял, %\"")
-            << QStringLiteral("1000,3,81,8.1,");
+            << QStringLiteral("1000,3,81,8.10,");
     }
 
     // 81 overloads in 1000 draws: a measured share of 8.1 %.
@@ -167,7 +167,7 @@ class RunDataTest : public QObject {
         ScriptedRandom random(std::move(draws));
         QVERIFY(runTicks(model, random, 1000));
 
-        const QString text = ui::runData(model, DataFormat::Csv);
+        const QString text = ui::runData(model, true, DataFormat::Csv);
         QVERIFY(text.startsWith(QChar(QChar::ByteOrderMark)));
         QVERIFY(!text.contains(u'\t'));
         const QStringList lines = linesOf(text, DataFormat::Csv);
@@ -193,12 +193,14 @@ class RunDataTest : public QObject {
         QTest::newRow("a quote typed in a box is doubled")
             << QStringLiteral(",") << DataFormat::Csv << QStringLiteral("1\"00")
             << QStringLiteral(
-                   "\"# Надпродажба: брой елементи 1\"\"00, надпродажба 10 %, таван 1; още няма "
+                   "\"# Надпродажба: брой елементи 1\"\"00, надпродажба 10\u00A0%, таван 1; още "
+                   "няма "
                    "тегления\"");
         QTest::newRow("the clipboard quotes a quote too")
             << QStringLiteral(",") << DataFormat::Clipboard << QStringLiteral("1\"00")
             << QStringLiteral(
-                   "\"# Надпродажба: брой елементи 1\"\"00, надпродажба 10 %, таван 1; още няма "
+                   "\"# Надпродажба: брой елементи 1\"\"00, надпродажба 10\u00A0%, таван 1; още "
+                   "няма "
                    "тегления\"");
     }
 
@@ -210,7 +212,7 @@ class RunDataTest : public QObject {
         core::Model model(decimalSeparator.toStdString());
         setUp(model);
         model.setText(core::Text1(2), capacity.toStdString());
-        QCOMPARE(linesOf(ui::runData(model, format), format).first(), header);
+        QCOMPARE(linesOf(ui::runData(model, true, format), format).first(), header);
     }
 
     // The capacity box changes between draws 2 and 3; each draw's expected share is that of
@@ -223,12 +225,12 @@ class RunDataTest : public QObject {
         model.setText(core::Text1(2), "90");
         QVERIFY(runTicks(model, random, 2));
 
-        const auto rows =
-            drawRows(linesOf(ui::runData(model, DataFormat::Clipboard), DataFormat::Clipboard));
+        const auto rows = drawRows(
+            linesOf(ui::runData(model, true, DataFormat::Clipboard), DataFormat::Clipboard));
         QCOMPARE(rows.size(), 4U);
         const ui::NumberFormat numbers{","};
-        const QString before = ui::plainNumber(*core::expectedSharePercent(100, 110), numbers);
-        const QString after = ui::plainNumber(*core::expectedSharePercent(90, 99), numbers);
+        const QString before = ui::twoDecimals(*core::expectedSharePercent(100, 110), numbers);
+        const QString after = ui::twoDecimals(*core::expectedSharePercent(90, 99), numbers);
         QVERIFY(before != after);
         const QString expected[] = {before, before, after, after};
         for (std::size_t i = 0; i < rows.size(); ++i) {
@@ -246,15 +248,15 @@ class RunDataTest : public QObject {
             model.setText(core::Text1(2), std::to_string(100 + tick));
             QVERIFY(runTicks(model, random, 1));
         }
-        const auto rows =
-            drawRows(linesOf(ui::runData(model, DataFormat::Clipboard), DataFormat::Clipboard));
+        const auto rows = drawRows(
+            linesOf(ui::runData(model, true, DataFormat::Clipboard), DataFormat::Clipboard));
         QCOMPARE(rows.size(), 70U);
         for (std::size_t i = 0; i < rows.size(); ++i) {
             QCOMPARE(rows[i][4].isEmpty(), i < 6);
         }
         const double capacity = 170;
         QCOMPARE(rows.back()[4],
-                 ui::plainNumber(*core::expectedSharePercent(capacity, capacity * 1.1),
+                 ui::twoDecimals(*core::expectedSharePercent(capacity, capacity * 1.1),
                                  ui::NumberFormat{","}));
     }
 };

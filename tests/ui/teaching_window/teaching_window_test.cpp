@@ -52,10 +52,11 @@ class TeachingWindowTest : public QObject, protected testing_support::FormDriver
         return chart()->findChild<T*>(QLatin1String(name));
     }
     [[nodiscard]] QString summary() const { return inChart<QLabel>("ChartSummary")->text(); }
-    // "8,10" under the Bulgarian locale the tests run in.
+    // "8,10" under the Bulgarian locale the tests run in, and a no-break space before "%".
     [[nodiscard]] QString decimal(const char* text) const {
-        return QString::fromUtf8(text).replace(QLatin1Char('.'),
-                                               toQString(form_->model().decimalSeparator()));
+        return QString::fromUtf8(text)
+            .replace(QLatin1Char('.'), toQString(form_->model().decimalSeparator()))
+            .replace(QStringLiteral(" %"), QStringLiteral("\u00A0%"));
     }
     void tick() { QVERIFY(emitTimeout()); }
     // A window's keys work in the active window; offscreen, nothing else makes it so.
@@ -129,14 +130,14 @@ class TeachingWindowTest : public QObject, protected testing_support::FormDriver
         // The pictures describe themselves once they have been repainted, within a frame.
         auto* share = inChart<ui::ShareChart>("ShareChart");
         QTRY_VERIFY(share->accessibleDescription().startsWith(QStringLiteral("Тегления: 4.")));
-        QVERIFY(share->accessibleDescription().contains(decimal("50.00 %")));
+        QVERIFY(share->accessibleDescription().contains(decimal("50.00")));
         QVERIFY(!share->accessibleName().isEmpty());
         auto* histogram = inChart<ui::DemandHistogram>("DemandHistogram");
         QVERIFY(histogram->accessibleDescription().contains(QStringLiteral("(претоварвания): 2")));
         QVERIFY(chart()->dataText().contains(
             QStringLiteral("\nТеглене\tТърсене\tПретоварвания\tИзмерен дял, %\tОчакван дял, %\n"
-                           "1\t105\t1\t100\t") +
-            decimal("8.1\n2\t3\t1\t50\t8.1\n")));
+                           "1\t105\t1\t") +
+            decimal("100.00\t8.10\n2\t3\t1\t50.00\t8.10\n")));
         click("CopyData");
         QCOMPARE(QGuiApplication::clipboard()->text(), chart()->dataText());
         QTemporaryDir folder;
@@ -279,6 +280,22 @@ class TeachingWindowTest : public QObject, protected testing_support::FormDriver
                               QStringLiteral("SavePicture"), QStringLiteral("CopyData"),
                               QStringLiteral("SaveData"), QStringLiteral("ChartSummary"),
                               QStringLiteral("ShareChart"), QStringLiteral("DemandHistogram")}));
+    }
+
+    // 9999 at 10 % and at 1 % expect the same share, but not the same ceiling: the open note
+    // follows the inputs, not only the numbers.
+    void theOpenDrawNoteFollowsTheInputs() {
+        startTenPercentRun({drawOf(7)});
+        type("Text1(2)", QStringLiteral("9999"));
+        click("DrawExplanationButton");
+        auto* note = chart()->findChild<QLabel*>(QStringLiteral("DrawExplanation"));
+        QVERIFY(note != nullptr && note->isVisible());
+        QVERIFY2(note->text().contains(decimal("тавана 10\u00A0999")), qPrintable(note->text()));
+        // "10" to "1" in one key, so that no empty box comes between.
+        box("Text2(0)")->setFocus();
+        QTest::keyClick(box("Text2(0)"), Qt::Key_End);
+        QTest::keyClick(box("Text2(0)"), Qt::Key_Backspace);
+        QVERIFY2(note->text().contains(decimal("тавана 10\u00A0099")), qPrintable(note->text()));
     }
 
     // Faster than designed, ticks keep to the clock; faster than the screen's frames, both

@@ -10,6 +10,7 @@
 #include "ui/common/frame_throttle.hpp"
 #include "ui/main_window/run_control.hpp"
 #include "ui/teaching_window/pacing/tick_pacer.hpp"
+#include "ui/teaching_window/pacing/typing_hold.hpp"
 
 namespace {
 
@@ -21,6 +22,7 @@ class CountingRun final : public ui::RunControl {
     void resume() override { running = true; }
     void startAgain() override { running = false; }
     void forgetPastRuns() override {}
+    void holdTicks(bool isHeld) override { held = isHeld; }
     void setTickInterval(int milliseconds) override { interval = milliseconds; }
     [[nodiscard]] int tickInterval() const override { return interval; }
     [[nodiscard]] bool isRunning() const override { return running; }
@@ -28,6 +30,7 @@ class CountingRun final : public ui::RunControl {
     int ticks = 0;
     int interval = 1;
     bool running = true;
+    bool held = false;
 };
 
 // Counts the repaint requests that reach a window past its other filters.
@@ -120,6 +123,21 @@ class TimingTest : public QObject {
         now = 120;
         emit run.intervalElapsed();
         QCOMPARE(run.ticks, 2);
+    }
+
+    // Every keystroke holds the run anew; the pause after the last one lets it go, and so does a
+    // window that closes mid-word.
+    void typingHoldsTheRunUntilTheTypingPauses() {
+        CountingRun run;
+        {
+            ui::TypingHold hold(run);
+            emit run.inputsEdited();
+            QVERIFY(run.held);
+            QTRY_VERIFY_WITH_TIMEOUT(!run.held, 5 * ui::TypingHold::kPauseMilliseconds);
+            emit run.inputsEdited();
+            QVERIFY(run.held);
+        }
+        QVERIFY(!run.held);
     }
 
     void throttleLetsOneRepaintThroughAFrame() {

@@ -38,7 +38,8 @@ QComboBox* countBox(const char* name, const QString& accessibleName,
     box->setAccessibleName(accessibleName);
     box->setToolTip(accessibleName);
     for (const int count : counts) {
-        box->addItem(QString::number(count), count);
+        // Grouped as the summary groups them: "10 000" in both.
+        box->addItem(countText(count, NumberFormat{}), count);
     }
     box->setCurrentIndex(box->findData(chosen));
     return box;
@@ -92,7 +93,7 @@ void ExperimentsPage::createControls() {
     newClasses_->setAccessibleDescription(newClasses_->toolTip());
     seedBox_ = new QLineEdit(bar);
     seedBox_->setObjectName(QStringLiteral("Seed"));
-    seedBox_->setAccessibleName(QStringLiteral("Зърно"));
+    seedBox_->setAccessibleName(QStringLiteral("Начално число"));
     seedBox_->setToolTip(QStringLiteral(
         "Цяло число: с него „Изчисти“ и „Нови класове“ започват едни и същи тегления, за да се "
         "покажат отново; празно — всеки път различни"));
@@ -103,7 +104,7 @@ void ExperimentsPage::createControls() {
                             fontMetrics().height());
     controls_ = {labelledPair(QStringLiteral("Класове:"), classCount_, bar),
                  labelledPair(QStringLiteral("Тегления:"), drawsPerClass_, bar), newClasses_,
-                 labelledPair(QStringLiteral("Зърно:"), seedBox_, bar)};
+                 labelledPair(QStringLiteral("Начално число:"), seedBox_, bar)};
 
     connect(newClasses_, &QPushButton::clicked, this, &ExperimentsPage::runClasses);
     connect(classCount_, &QComboBox::currentIndexChanged, this, &ExperimentsPage::runClasses);
@@ -169,7 +170,7 @@ void ExperimentsPage::showSummary() {
     if (!run_->done() && started_.elapsed() >= kMomentMilliseconds) {
         const auto percent =
             100 * run_->drawsDone() / std::max<std::int64_t>(run_->drawsTotal(), 1);
-        summary_->setText(QStringLiteral("Класовете се изчисляват: %1 %").arg(percent));
+        summary_->setText(QStringLiteral("Класовете се изчисляват: %1\u00A0%").arg(percent));
         return;
     }
     if (!run_->done()) {
@@ -215,8 +216,7 @@ void ExperimentsPage::inputsChanged() {
 
 QString ExperimentsPage::dataText(DataFormat format) const {
     // Classes drawn for other inputs are not the rows of today's inputs.
-    return experimentsData(model_, classesForOtherInputs() ? nullptr : run_.get(),
-                           lesson_.state().seed, format);
+    return experimentsData(model_, classesForOtherInputs() ? nullptr : run_.get(), format);
 }
 
 }  // namespace ui

@@ -11,17 +11,29 @@
 
 namespace ui {
 
-QString experimentsData(const core::Model& model, const core::ClassesRun* run,
-                        std::optional<std::uint32_t> seed, DataFormat format) {
+QString experimentsData(const core::Model& model, const core::ClassesRun* run, DataFormat format) {
     const NumberFormat numbers = NumberFormat::of(model);
     TableWriter table(numbers, format);
     QString header = QStringLiteral("# ") + inputsText(model);
-    if (run != nullptr) {
-        header += QStringLiteral("; %1 класа по %2 тегления")
-                      .arg(QString::number(run->request().classes),
-                           QString::number(run->request().drawsPerClass));
+    if (run == nullptr) {
+        header += QStringLiteral("; за тези стойности още няма класове");
+    } else {
+        const core::ClassesRequest& request = run->request();
+        const auto classes = static_cast<double>(request.classes);
+        header += QStringLiteral("; %1 по %2, начално число %3")
+                      .arg(countedText(classes, QStringLiteral("клас"), QStringLiteral("класа"),
+                                       numbers),
+                           countedText(static_cast<double>(request.drawsPerClass),
+                                       QStringLiteral("теглене"), QStringLiteral("тегления"),
+                                       numbers),
+                           QString::number(run->seed()));
+        // Copied while the classes are computing, the table says how much of it there is.
+        const auto finished = static_cast<double>(run->overloads().size());
+        if (!run->done()) {
+            header += QStringLiteral("; още се изчисляват: готови %1 от %2")
+                          .arg(countText(finished, numbers), countText(classes, numbers));
+        }
     }
-    header += seed ? QStringLiteral("; зърно %1").arg(*seed) : QStringLiteral("; без зърно");
     table.line({header});
     table.line({QStringLiteral("Клас"), QStringLiteral("Претоварвания"),
                 QStringLiteral("Измерен дял, %"), QStringLiteral("В коридора")});
@@ -36,7 +48,10 @@ QString experimentsData(const core::Model& model, const core::ClassesRun* run,
                                        ? QStringLiteral("да")
                                        : QStringLiteral("не");
             table.line({QString::number(i + 1), QString::number(overloads[i]),
-                        plainNumber(share, numbers), inside});
+                        twoDecimals(*core::measuredShareInHundredths(
+                                        overloads[i], run->request().drawsPerClass),
+                                    numbers),
+                        inside});
         }
     }
     table.line({});

@@ -15,9 +15,9 @@
 
 namespace ui {
 
-// A header line with the case, the inputs, the classes and the seed; one row a finished class;
-// after a blank line, the curve. `run` may be null before the first classes.
-QString experimentsData(const core::Model& model, const core::ClassesRun* run,
-                        std::optional<std::uint32_t> seed, DataFormat format);
+// A header line with the case, the inputs, the classes, the seed they were drawn from and, while
+// they compute, how many are ready; one row a finished class; after a blank line, the curve.
+// `run` is null where there are no classes for the model's inputs.
+QString experimentsData(const core::Model& model, const core::ClassesRun* run, DataFormat format);
 
 }  // namespace ui

@@ -52,36 +52,47 @@ const Stretch* stretchOf(std::int64_t tick, std::span<const Stretch> stretches) 
     return after == stretches.begin() ? nullptr : &*std::prev(after);
 }
 
-QString optionalNumber(std::optional<double> value, const NumberFormat& numbers) {
-    return value ? plainNumber(*value, numbers) : QString();
+// Two decimals, as the window shows the shares.
+QString optionalShare(std::optional<double> percent, const NumberFormat& numbers) {
+    return percent ? twoDecimals(*percent, numbers) : QString();
 }
 
+// The expected share's column is left out while the class has yet to see the answer.
 QStringList drawRow(std::int64_t tick, std::optional<int> demand, std::int64_t overloads,
-                    std::span<const Stretch> stretches, const NumberFormat& numbers) {
-    const Stretch* stretch = stretchOf(tick, stretches);
-    return {
+                    std::optional<std::span<const Stretch>> stretches,
+                    const NumberFormat& numbers) {
+    QStringList row{
         QString::number(tick),
         demand ? QString::number(*demand) : QString(),
         QString::number(overloads),
-        optionalNumber(core::measuredSharePercent(overloads, tick), numbers),
-        stretch != nullptr ? optionalNumber(core::expectedSharePercent(stretch->inputs.capacity,
-                                                                       stretch->inputs.ceiling),
-                                            numbers)
-                           : QString(),
+        optionalShare(core::measuredShareInHundredths(overloads, tick), numbers),
     };
+    if (stretches) {
+        const Stretch* stretch = stretchOf(tick, *stretches);
+        row << (stretch != nullptr ? optionalShare(core::expectedSharePercent(
+                                                       stretch->inputs.capacity,
+                                                       stretch->inputs.ceiling),
+                                                   numbers)
+                                   : QString());
+    }
+    return row;
 }
 
 }  // namespace
 
-QString runData(const core::Model& model, DataFormat format) {
+QString runData(const core::Model& model, bool expectedShown, DataFormat format) {
     const core::RunStatistics& statistics = model.statistics;
     const NumberFormat numbers = NumberFormat::of(model);
-    const auto stretches = statistics.stretches();
+    const auto stretches =
+        expectedShown ? std::optional(statistics.stretches()) : std::nullopt;
     TableWriter table(numbers, format);
     table.line({headerLine(model, numbers)});
-    table.line({QStringLiteral("Теглене"), QStringLiteral("Търсене"),
-                QStringLiteral("Претоварвания"), QStringLiteral("Измерен дял, %"),
-                QStringLiteral("Очакван дял, %")});
+    QStringList headings{QStringLiteral("Теглене"), QStringLiteral("Търсене"),
+                         QStringLiteral("Претоварвания"), QStringLiteral("Измерен дял, %")};
+    if (expectedShown) {
+        headings << QStringLiteral("Очакван дял, %");
+    }
+    table.line(headings);
 
     std::int64_t lastTick = 0;
     for (const auto& draw : statistics.firstDraws()) {

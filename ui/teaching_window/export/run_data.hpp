@@ -15,7 +15,8 @@ namespace ui {
 // row each: every draw of the start with its demand, then the thinned series and the latest
 // draw; after a blank line, how often each demand was drawn. Numbers carry the model's decimal
 // separator and no group separator, so a spreadsheet reads them as numbers. A field that holds
-// the field separator, a quote or a line break is quoted, its quotes doubled.
-QString runData(const core::Model& model, DataFormat format);
+// the field separator, a quote or a line break is quoted, its quotes doubled. The expected
+// share has a column only while the class may see it.
+QString runData(const core::Model& model, bool expectedShown, DataFormat format);
 
 }  // namespace ui

@@ -32,7 +32,7 @@ QString typed(const core::Model& model, core::TextField field) {
 }  // namespace
 
 QString shortInputsText(const core::Model& model) {
-    return QStringLiteral("%1 и %2 %")
+    return QStringLiteral("%1 и %2\u00A0%")
         .arg(typed(model, core::Text1(2)),
              typed(model, core::isOverselling(model) ? core::Text2(0) : core::Text2(1)));
 }
@@ -43,11 +43,11 @@ QString inputsText(const core::Model& model) {
     const QString ceilingText =
         ceiling ? countText(*ceiling, NumberFormat::of(model)) : QString(QChar(kNoValue));
     if (core::isOverselling(model)) {
-        return QStringLiteral("Надпродажба: брой елементи %1, надпродажба %2 %, таван %3")
+        return QStringLiteral("Надпродажба: брой елементи %1, надпродажба %2\u00A0%, таван %3")
             .arg(box(core::Text1(2)), box(core::Text2(0)), ceilingText);
     }
     // The ceiling is the capacity itself here.
-    return QStringLiteral("Коефициент на запас: брой елементи %1, сигурност %2 %")
+    return QStringLiteral("Коефициент на запас: брой елементи %1, сигурност %2\u00A0%")
         .arg(box(core::Text1(2)), box(core::Text2(1)));
 }
 
@@ -56,15 +56,17 @@ QString summaryText(const core::Model& model, const SummaryView& view) {
     QString text = QStringLiteral("Тегления: %1; претоварвания: %2; измерен дял: %3")
                        .arg(countText(static_cast<double>(model.TickCount.value_or(0)), format),
                             countText(model.OverloadCount, format),
-                            percentOrNone(core::measuredSharePercent(model), format));
+                            percentOrNone(core::measuredShareInHundredths(
+                                              model.OverloadCount, model.TickCount.value_or(0)),
+                                          format));
     // After a change of the inputs, the current stretch is what the expected share is for.
     const auto stretches = model.statistics.stretches();
     if (stretches.size() > 1) {
         const auto& current = stretches.back();
         const std::int64_t ticks = model.TickCount.value_or(0);
-        text += QStringLiteral("; след промяната при теглене %1: %2")
+        text += QStringLiteral("; след промяната (от теглене %1 нататък): %2")
                     .arg(countText(static_cast<double>(current.firstTick), format),
-                         percentOrNone(core::measuredSharePercent(
+                         percentOrNone(core::measuredShareInHundredths(
                                            model.OverloadCount - current.overloadsBefore,
                                            ticks - current.firstTick + 1),
                                        format));
@@ -77,57 +79,116 @@ QString summaryText(const core::Model& model, const SummaryView& view) {
                                : QStringLiteral("скрит"));
 }
 
+namespace {
+
+// "търсенията от 5001 до 5499", or "търсенето 5499" where the range holds one.
+QString demandsText(std::int64_t first, std::int64_t last, const NumberFormat& format) {
+    const QString firstText = countText(static_cast<double>(first), format);
+    if (first == last) {
+        return QStringLiteral("търсенето ") + firstText;
+    }
+    return QStringLiteral("търсенията от %1 до %2")
+        .arg(firstText, countText(static_cast<double>(last), format));
+}
+
+// Which demands come up more often, and how much more: "twice" where the draws wrap once.
+QString unevenText(const core::UnevenDemands& uneven, std::int64_t ceiling, std::int64_t largest,
+                   const NumberFormat& format) {
+    const auto count = [&format](std::int64_t value) {
+        return countText(static_cast<double>(value), format);
+    };
+    QString text = QStringLiteral(
+                       " Числото %1 не се дели точно на %2, затова търсенията от 0 до "
+                       "%3 се падат ")
+                       .arg(count(core::kDrawScale), count(ceiling), count(uneven.lastFrequent));
+    const std::int64_t firstRare = uneven.lastFrequent + 1;
+    const QString rare =
+        firstRare == largest
+            ? QStringLiteral("от търсенето %1").arg(count(largest))
+            : QStringLiteral("от тези от %1 до %2").arg(count(firstRare), count(largest));
+    if (uneven.drawsPerRare == 1) {
+        return text + QStringLiteral("два пъти по-често %1.").arg(rare);
+    }
+    return text + QStringLiteral(
+                      "по-често %1: всяко от по-честите идва от %2 тегления, а всяко "
+                      "от по-редките — от %3.")
+                      .arg(rare, count(uneven.drawsPerFrequent), count(uneven.drawsPerRare));
+}
+
+}  // namespace
+
 QString drawExplanationText(const core::Model& model, bool expectedShown) {
     const double capacity = core::capacity(model);
     const double ceiling = core::drawCeiling(model);
-    const auto demands = core::drawableDemands(ceiling);
     const NumberFormat format = NumberFormat::of(model);
     const auto count = [&format](double value) { return countText(value, format); };
     QString text = QStringLiteral(
-                       "Всяко теглене е цяло число от 0 до %1. Търсенето е остатъкът му при "
-                       "деление на тавана")
+                       "Всяко теглене е цяло число от 0 до %1. Търсенето е остатъкът "
+                       "му при деление на тавана")
                        .arg(count(core::kDrawScale));
-    if (!demands) {
+    const auto range = core::drawableDemandRange(capacity, ceiling);
+    const auto rounded = core::drawableDemands(ceiling);
+    if (!range || !rounded) {
         return text + QStringLiteral(
                           ". С този брой елементи таванът е 0 и не може да се изтегли търсене.");
     }
-    const double largest =
-        static_cast<double>(std::min<std::int64_t>(*demands - 1, core::kDrawScale));
-    text += QStringLiteral(" %1, затова е от 0 до %2.")
-                .arg(count(static_cast<double>(*demands)), count(largest));
+    const auto largest = static_cast<double>(range->largest);
+    // Above the largest draw the remainder is the draw itself, whose ends weigh half.
+    const bool aboveEveryDraw = *rounded > core::kDrawScale;
+    if (aboveEveryDraw) {
+        text += QStringLiteral(
+                    " %1. Таванът е над %2, затова търсенето е самото теглене: от 0 до %2. "
+                    "Всички търсения се падат еднакво често, освен 0 и %2, които се падат "
+                    "наполовина по-рядко.")
+                    .arg(count(static_cast<double>(*rounded)), count(core::kDrawScale));
+    } else {
+        text += QStringLiteral(" %1: число от 0 до %2.")
+                    .arg(count(static_cast<double>(*rounded)), count(largest));
+    }
     if (!core::isOverselling(model)) {
         return text + QStringLiteral(
-                          " При коефициент на запас таванът е самият капацитет, затова "
-                          "най-голямото търсене е с 1 по-малко от капацитета и нито едно "
-                          "теглене не претоварва системата.");
+                          " При коефициент на запас таванът е самият капацитет: най-голямото "
+                          "търсене е с 1 по-малко от капацитета и нито едно теглене не "
+                          "претоварва системата.");
     }
-    if (const auto last = core::lastMostFrequentDemand(ceiling)) {
-        text += QStringLiteral(
-                    " %1 не се дели точно на тавана, затова търсенията до %2 се падат "
-                    "по-често от по-големите.")
-                    .arg(count(core::kDrawScale), count(static_cast<double>(*last)));
-    } else {
+    const auto uneven = core::unevenDemands(ceiling);
+    if (uneven) {
+        text += unevenText(*uneven, *rounded, range->largest, format);
+    } else if (!aboveEveryDraw) {
         text += QStringLiteral(" Всички търсения се падат почти еднакво често.");
     }
+    if (range->firstOverloading > range->largest) {
+        return text + QStringLiteral(
+                          " Претоварване е търсене над капацитета %1, а такова не може "
+                          "да се изтегли.")
+                          .arg(count(capacity));
+    }
+    text += QStringLiteral(" Претоварване е всяко търсене над капацитета %1, тоест %2.")
+                .arg(count(capacity), demandsText(range->firstOverloading, range->largest, format));
     const auto expected = core::expectedSharePercent(capacity, ceiling);
     const auto even = core::evenSharePercent(capacity, ceiling);
-    text += QStringLiteral(" Претоварване е всяко търсене над капацитета %1.").arg(count(capacity));
+    if (!expected || !even) {
+        return text;
+    }
     if (!expectedShown) {
         return text + QStringLiteral(
-                          " Затова очакваният дял не е непременно делът на търсенията над "
-                          "капацитета сред всички търсения от 0 до %1.")
-                          .arg(count(largest));
+                          " Колко от тегленията ще претоварят системата, ще видим, "
+                          "когато очакваният дял бъде показан.");
     }
-    if (expected && even && twoDecimals(*expected, format) != twoDecimals(*even, format)) {
-        text +=
-            QStringLiteral(
-                " Затова очакваният дял е %1 %, а не %2 %, колкото е делът на "
-                "търсенията над капацитета сред всички търсения от 0 до %3.")
-                .arg(twoDecimals(*expected, format), twoDecimals(*even, format), count(largest));
-    } else if (expected) {
-        text += QStringLiteral(" Очакваният дял е %1 %.").arg(twoDecimals(*expected, format));
+    if (twoDecimals(*expected, format) == twoDecimals(*even, format)) {
+        return text + QStringLiteral(" Очакваният дял е %1.").arg(percentText(*expected, format));
     }
-    return text;
+    QString among = QStringLiteral("Не всички търсения се падат еднакво често");
+    if (aboveEveryDraw) {
+        among = QStringLiteral("Търсенето %1 се пада наполовина по-рядко").arg(count(largest));
+    } else if (uneven && range->firstOverloading > uneven->lastFrequent) {
+        among = QStringLiteral("Те са само сред по-редките търсения");
+    }
+    return text + QStringLiteral(
+                      " %1, затова очакваният дял е %2, а не %3, колкото би бил, ако "
+                      "всички търсения от 0 до %4 се падаха еднакво често.")
+                      .arg(among, percentText(*expected, format), percentText(*even, format),
+                           count(largest));
 }
 
 QString classesSummaryText(const core::ClassesSummary& summary, const core::ClassesRequest& request,
@@ -177,9 +238,9 @@ std::optional<double> guessFromText(const QString& text) {
 
 QString bandExplanation() {
     return QStringLiteral(
-        "Коридорът на 95 %: след толкова тегления поне 95 от 100 измервания на дела попадат в "
-        "него. Краищата му не са приближение: между тях е 95 % от биномното разпределение на "
-        "броя претоварвания, по 2,5 % остават под и над тях.");
+        "Коридорът на 95\u00A0%: след толкова тегления поне 95 от 100 измервания на дела попадат в "
+        "него. Краищата му не са приближение: между тях е 95\u00A0% от биномното разпределение на "
+        "броя претоварвания, по 2,5\u00A0% остават под и над тях.");
 }
 
 }  // namespace ui
