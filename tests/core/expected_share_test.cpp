@@ -179,9 +179,9 @@ TEST(ExpectedShareTest, DemandsAboveTheRemainderComeHalfAsOften) {
     ASSERT_TRUE(units.has_value());
     ASSERT_EQ(units->size(), 5500U);
     std::vector<std::int64_t> byTick(5500);
-    for (std::uint32_t k = 0; k < (1U << 24U); k += 1) {
-        ++byTick.at(static_cast<std::size_t>(
-            core::demandOf(static_cast<float>(k) / 16777216.0F, 5500)));
+    for (std::uint32_t k = 0; k < (1U << 24U); ++k) {
+        ++byTick.at(
+            static_cast<std::size_t>(core::demandOf(static_cast<float>(k) / 16777216.0F, 5500)));
     }
     EXPECT_EQ(*units, byTick);
     EXPECT_NEAR(static_cast<double>((*units)[4499]) / static_cast<double>((*units)[4501]), 2.0,

@@ -29,9 +29,9 @@
 #include "ui/teaching_window/layout/shown_controls.hpp"
 #include "ui/teaching_window/layout/summary_line.hpp"
 #include "ui/teaching_window/pacing/picture_refresh.hpp"
-#include "ui/teaching_window/pacing/typing_hold.hpp"
 #include "ui/teaching_window/pacing/speeds.hpp"
 #include "ui/teaching_window/pacing/tick_pacer.hpp"
+#include "ui/teaching_window/pacing/typing_hold.hpp"
 #include "ui/teaching_window/pictures/picture.hpp"
 #include "ui/teaching_window/pictures/picture_area.hpp"
 #include "ui/teaching_window/run_page/demand_histogram.hpp"
@@ -288,8 +288,9 @@ QImage TeachingWindow::pictureImage() const {
 }
 
 QString TeachingWindow::dataText(DataFormat format) const {
-    return pages_->currentIndex() == kExperimentsPage ? experiments_->dataText(format)
-                                                      : runData(model_, lesson_.state().expectedShown, format);
+    return pages_->currentIndex() == kExperimentsPage
+               ? experiments_->dataText(format)
+               : runData(model_, lesson_.state().expectedShown, format);
 }
 
 void TeachingWindow::copyData() {

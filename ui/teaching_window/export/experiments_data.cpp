@@ -20,13 +20,12 @@ QString experimentsData(const core::Model& model, const core::ClassesRun* run, D
     } else {
         const core::ClassesRequest& request = run->request();
         const auto classes = static_cast<double>(request.classes);
-        header += QStringLiteral("; %1 по %2, начално число %3")
-                      .arg(countedText(classes, QStringLiteral("клас"), QStringLiteral("класа"),
-                                       numbers),
-                           countedText(static_cast<double>(request.drawsPerClass),
-                                       QStringLiteral("теглене"), QStringLiteral("тегления"),
-                                       numbers),
-                           QString::number(run->seed()));
+        header +=
+            QStringLiteral("; %1 по %2, начално число %3")
+                .arg(countedText(classes, QStringLiteral("клас"), QStringLiteral("класа"), numbers),
+                     countedText(static_cast<double>(request.drawsPerClass),
+                                 QStringLiteral("теглене"), QStringLiteral("тегления"), numbers),
+                     QString::number(run->seed()));
         // Copied while the classes are computing, the table says how much of it there is.
         const auto finished = static_cast<double>(run->overloads().size());
         if (!run->done()) {
@@ -48,8 +47,8 @@ QString experimentsData(const core::Model& model, const core::ClassesRun* run, D
                                        ? QStringLiteral("да")
                                        : QStringLiteral("не");
             table.line({QString::number(i + 1), QString::number(overloads[i]),
-                        twoDecimals(*core::measuredShareInHundredths(
-                                        overloads[i], run->request().drawsPerClass),
+                        twoDecimals(*core::measuredShareInHundredths(overloads[i],
+                                                                     run->request().drawsPerClass),
                                     numbers),
                         inside});
         }

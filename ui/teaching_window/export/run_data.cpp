@@ -69,11 +69,11 @@ QStringList drawRow(std::int64_t tick, std::optional<int> demand, std::int64_t o
     };
     if (stretches) {
         const Stretch* stretch = stretchOf(tick, *stretches);
-        row << (stretch != nullptr ? optionalShare(core::expectedSharePercent(
-                                                       stretch->inputs.capacity,
-                                                       stretch->inputs.ceiling),
-                                                   numbers)
-                                   : QString());
+        row << (stretch != nullptr
+                    ? optionalShare(core::expectedSharePercent(stretch->inputs.capacity,
+                                                               stretch->inputs.ceiling),
+                                    numbers)
+                    : QString());
     }
     return row;
 }
@@ -83,8 +83,7 @@ QStringList drawRow(std::int64_t tick, std::optional<int> demand, std::int64_t o
 QString runData(const core::Model& model, bool expectedShown, DataFormat format) {
     const core::RunStatistics& statistics = model.statistics;
     const NumberFormat numbers = NumberFormat::of(model);
-    const auto stretches =
-        expectedShown ? std::optional(statistics.stretches()) : std::nullopt;
+    const auto stretches = expectedShown ? std::optional(statistics.stretches()) : std::nullopt;
     TableWriter table(numbers, format);
     table.line({headerLine(model, numbers)});
     QStringList headings{QStringLiteral("Теглене"), QStringLiteral("Търсене"),
