@@ -30,6 +30,7 @@ void RunStatistics::record(std::int64_t tick, int demand, std::int64_t overloads
     }
     // Before latest_ moves on: it still holds the overloads of the ticks before this one.
     recordInputs(tick, inputs);
+    lastDemand_ = LastDemand{demand, overloads > latest_.overloads};
     latest_ = {tick, overloads};
     if (tick % stride_ != 0) {
         return;
@@ -61,6 +62,7 @@ void RunStatistics::reset() {
     stretches_.clear();
     stride_ = 1;
     latest_ = {0, 0};
+    lastDemand_.reset();
 }
 
 void RunStatistics::keepAsPastRun() {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -88,6 +89,12 @@ class RunStatistics {
     [[nodiscard]] std::span<const Point> series() const { return series_; }
     [[nodiscard]] std::int64_t stride() const { return stride_; }
     [[nodiscard]] Point latest() const { return latest_; }
+    // The demand of the latest tick and whether it overloaded; none before the first.
+    struct LastDemand {
+        int demand;
+        bool overloaded;
+    };
+    [[nodiscard]] std::optional<LastDemand> lastDemand() const { return lastDemand_; }
     // At most the kMaxStretches most recent stretches, oldest first; the last one holds the
     // latest tick.
     [[nodiscard]] std::span<const Stretch> stretches() const { return stretches_; }
@@ -107,6 +114,7 @@ class RunStatistics {
     std::vector<PastRun> pastRuns_;
     std::int64_t stride_ = 1;
     Point latest_{0, 0};
+    std::optional<LastDemand> lastDemand_;
 };
 
 }  // namespace core

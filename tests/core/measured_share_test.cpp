@@ -10,6 +10,8 @@
 #include <utility>
 #include <vector>
 
+#include "core/draw.hpp"
+#include "core/expected_share.hpp"
 #include "core/model.hpp"
 
 namespace {
@@ -76,6 +78,36 @@ TEST(ShareBand, HoldsTheCentralNinetyFivePercentOfTheBinomial) {
             inside += probabilities[k];
         }
         EXPECT_GE(inside, 0.95);
+    }
+}
+
+// A sample of the expected shares the inputs give, at every number of draws a class meets;
+// the whole sweep is the band benchmark's report.
+TEST(ShareBand, HoldsNinetyFivePercentAtTheSharesTheInputsGive) {
+    for (int capacity = 1; capacity <= 10000; capacity += 1999) {
+        for (int percent = 1; percent <= 99; percent += 14) {
+            const auto expected =
+                core::expectedSharePercent(capacity, core::ceilingFor(capacity, percent));
+            ASSERT_TRUE(expected.has_value());
+            if (*expected <= 0) {
+                continue;
+            }
+            for (const int draws : {10, 100, 1000, 10000}) {
+                SCOPED_TRACE(testing::Message()
+                             << capacity << " at " << percent << " %, " << draws << " draws");
+                const std::vector<double> probabilities =
+                    binomialProbabilities(draws, *expected / 100);
+                const core::ShareBand band = core::shareBand(*expected, draws);
+                double inside = 0;
+                for (int k = 0; k <= draws; ++k) {
+                    const double share = 100.0 * k / draws;
+                    inside += share >= band.low - 1e-9 && share <= band.high + 1e-9
+                                  ? probabilities[static_cast<std::size_t>(k)]
+                                  : 0;
+                }
+                EXPECT_GE(inside, 0.95);
+            }
+        }
     }
 }
 

@@ -229,7 +229,7 @@ void TeachingWindow::showSummary() {
             explanation_->refresh(lesson_.state().expectedShown);
         }
     }
-    const SummaryView view{lesson_.state().expectedShown, lesson_.state().guess};
+    const SummaryView view{lesson_.state().expectedShown, lesson_.state().guess, !run_.isRunning()};
     const SummaryNumbers numbers = summaryNumbers(model_, view);
     if (numbers == summaryShown_) {
         return;
