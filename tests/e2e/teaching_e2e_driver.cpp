@@ -192,7 +192,7 @@ int main(int argc, char* argv[]) {
     const std::function<Picture()> picture = [&] {
         return pixels(x, *chart, 0, 0, kWidth, kHeight);
     };
-    // The speed box has the focus when the window opens; End picks "1000 в секунда".
+    // The speed box has the focus when the window opens; End picks "1000 тегления в секунда".
     press(x, {XK_End});
     press(x, {XK_F7});
     // Before the run Pause is disabled, so two Tabs go through "Една стъпка" to the guess box;
@@ -265,11 +265,11 @@ int main(int argc, char* argv[]) {
     const std::string line = firstLineOf(dataPath);
     // The header is one CSV field: quoted, as any field, when it holds the field separator or
     // "; ", which it does once there are draws.
-    const bool header =
-        line.rfind("\xEF\xBB\xBF# ", 0) == 0 || line.rfind("\xEF\xBB\xBF\"# ", 0) == 0;
-    if (!header || line.find("Надпродажба") == std::string::npos) {
+    const bool header = line.rfind("\xEF\xBB\xBFНадпродажба: ", 0) == 0 ||
+                        line.rfind("\xEF\xBB\xBF\"Надпродажба: ", 0) == 0;
+    if (!header) {
         std::fprintf(stderr, "teaching e2e: first line of %s: '%s'\n", dataPath, line.c_str());
-        return fail("the saved CSV does not start with a BOM and a '# ' line naming the case");
+        return fail("the saved CSV does not start with a BOM and a line naming the case");
     }
 
     const std::string import = std::string("import -window root '") + argv[1] + "'";

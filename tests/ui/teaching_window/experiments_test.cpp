@@ -204,6 +204,11 @@ class ExperimentsTest : public QObject, protected testing_support::FormDriver {
         QVERIFY2(
             header.contains(QStringLiteral("начално число 7; още се изчисляват: готови 2 от 10")),
             qPrintable(header));
+        // Enter in the seed box draws new classes from it.
+        auto* seed = inChart<QLineEdit>("Seed");
+        seed->setText(QStringLiteral("7"));
+        QTest::keyClick(seed, Qt::Key_Return);
+        QTRY_VERIFY(chart()->dataText().contains(QStringLiteral("начално число 7")));
     }
 
     // Hiding the expected share hides it here too.

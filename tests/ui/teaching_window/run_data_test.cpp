@@ -58,7 +58,7 @@ std::vector<QStringList> drawRows(const QStringList& lines) {
 }
 
 const QString kInputs =
-    QStringLiteral("# Надпродажба: брой елементи 100, надпродажба 10\u00A0%, таван 110");
+    QStringLiteral("Надпродажба: брой елементи 100, надпродажба 10\u00A0%, таван 110");
 
 }  // namespace
 
@@ -193,13 +193,13 @@ class RunDataTest : public QObject {
         QTest::newRow("a quote typed in a box is doubled")
             << QStringLiteral(",") << DataFormat::Csv << QStringLiteral("1\"00")
             << QStringLiteral(
-                   "\"# Надпродажба: брой елементи 1\"\"00, надпродажба 10\u00A0%, таван 1; още "
+                   "\"Надпродажба: брой елементи 1\"\"00, надпродажба 10\u00A0%, таван 1; още "
                    "няма "
                    "тегления\"");
         QTest::newRow("the clipboard quotes a quote too")
             << QStringLiteral(",") << DataFormat::Clipboard << QStringLiteral("1\"00")
             << QStringLiteral(
-                   "\"# Надпродажба: брой елементи 1\"\"00, надпродажба 10\u00A0%, таван 1; още "
+                   "\"Надпродажба: брой елементи 1\"\"00, надпродажба 10\u00A0%, таван 1; още "
                    "няма "
                    "тегления\"");
     }

@@ -173,9 +173,9 @@ class TeachingWindowTest : public QObject, protected testing_support::FormDriver
         QCOMPARE(form_->model().TickCount, 3);
 
         auto* speed = inChart<QComboBox>("Speed");
-        const QStringList texts = {QStringLiteral("1 в секунда"), QStringLiteral("10 в секунда"),
-                                   QStringLiteral("100 в секунда"),
-                                   QStringLiteral("1000 в секунда")};
+        const QStringList texts = {
+            QStringLiteral("1 теглене в секунда"), QStringLiteral("10 тегления в секунда"),
+            QStringLiteral("100 тегления в секунда"), QStringLiteral("1000 тегления в секунда")};
         const int intervals[] = {1000, 100, 10, 1};
         for (int i = 0; i < speed->count(); ++i) {
             speed->setCurrentIndex(i);

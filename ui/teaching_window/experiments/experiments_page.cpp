@@ -95,8 +95,8 @@ void ExperimentsPage::createControls() {
     seedBox_->setObjectName(QStringLiteral("Seed"));
     seedBox_->setAccessibleName(QStringLiteral("Начално число"));
     seedBox_->setToolTip(QStringLiteral(
-        "Цяло число: с него „Изчисти“ и „Нови класове“ започват едни и същи тегления, за да се "
-        "покажат отново; празно — всеки път различни"));
+        "Цяло число от 0 до 999 999 999: с него „Нови класове“ (или Enter тук) и „Изчисти“ "
+        "започват едни и същи тегления, за да се покажат отново; празно — всеки път различни"));
     seedBox_->setAccessibleDescription(seedBox_->toolTip());
     seedBox_->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d{0,9}")), seedBox_));
@@ -114,6 +114,8 @@ void ExperimentsPage::createControls() {
         const std::uint32_t value = text.toUInt(&ok);
         lesson_.setSeed(ok ? std::optional(value) : std::nullopt);
     });
+    // A typed seed shows at once what it draws.
+    connect(seedBox_, &QLineEdit::returnPressed, this, &ExperimentsPage::runClasses);
 }
 
 void ExperimentsPage::showEvent(QShowEvent* event) {

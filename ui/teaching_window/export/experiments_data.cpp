@@ -14,7 +14,7 @@ namespace ui {
 QString experimentsData(const core::Model& model, const core::ClassesRun* run, DataFormat format) {
     const NumberFormat numbers = NumberFormat::of(model);
     TableWriter table(numbers, format);
-    QString header = QStringLiteral("# ") + inputsText(model);
+    QString header = inputsText(model);
     if (run == nullptr) {
         header += QStringLiteral("; за тези стойности още няма класове");
     } else {

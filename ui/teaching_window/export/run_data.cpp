@@ -24,7 +24,7 @@ using Stretch = core::RunStatistics::Stretch;
 QString headerLine(const core::Model& model, const NumberFormat& numbers) {
     const core::RunStatistics& statistics = model.statistics;
     const std::int64_t ticks = statistics.latest().tick;
-    QString header = QStringLiteral("# ") + inputsText(model) + QStringLiteral("; ");
+    QString header = inputsText(model) + QStringLiteral("; ");
     if (ticks == 0) {
         return header + QStringLiteral("още няма тегления");
     }

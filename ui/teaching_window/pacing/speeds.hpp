@@ -16,10 +16,10 @@ struct Speed {
 };
 
 inline constexpr std::array<Speed, 4> kSpeeds{{
-    {"1 в секунда", core::kTickMilliseconds},
-    {"10 в секунда", 100},
-    {"100 в секунда", 10},
-    {"1000 в секунда", 1},
+    {"1 теглене в секунда", core::kTickMilliseconds},
+    {"10 тегления в секунда", 100},
+    {"100 тегления в секунда", 10},
+    {"1000 тегления в секунда", 1},
 }};
 
 }  // namespace ui
