@@ -5,7 +5,10 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <cstdint>
+#include <ctime>
+#include <random>
 #include <string>
 
 #include "core/check_inputs.hpp"
@@ -83,6 +86,47 @@ void BM_ClassesAtOnce(benchmark::State& state) {
                             kLargestClasses.drawsPerClass);
 }
 BENCHMARK(BM_ClassesAtOnce)->Unit(benchmark::kMillisecond);
+
+// CPU time rather than the wall clock's, so that a busy machine does not favour either side.
+double threadCpuSeconds() {
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
+}
+
+// One draw of the class runner against a bare loop written here with the standard library's
+// Mersenne Twister, the same scaling, rounding, remainder and count: the two alternate in each
+// round, and the report gives both times a draw and their ratio.
+void BM_DrawAgainstBareLoop(benchmark::State& state) {
+    constexpr std::int64_t kDraws = 1000000;
+    const core::ClassesRequest request{100, core::ceilingFor(100, 10), 100, kDraws / 100};
+    double runnerSeconds = 0;
+    double bareSeconds = 0;
+    std::uint32_t seed = 1;
+    for (auto _ : state) {
+        const double start = threadCpuSeconds();
+        core::ClassesRun run(request, seed);
+        run.advance(run.drawsTotal());
+        benchmark::DoNotOptimize(run.overloads().data());
+        const double middle = threadCpuSeconds();
+        std::mt19937 engine(seed++);
+        std::int64_t overloads = 0;
+        for (std::int64_t i = 0; i < kDraws; ++i) {
+            const float random = static_cast<float>(engine() >> 8U) / 16777216.0F;
+            const auto raw = static_cast<std::int32_t>(std::lrint(random * 10000.0F));
+            overloads += 100.0 < raw % 110 ? 1 : 0;
+        }
+        benchmark::DoNotOptimize(overloads);
+        const double end = threadCpuSeconds();
+        runnerSeconds += middle - start;
+        bareSeconds += end - middle;
+    }
+    const double rounds = static_cast<double>(state.iterations()) * kDraws;
+    state.counters["runner_ns_per_draw"] = runnerSeconds / rounds * 1e9;
+    state.counters["bare_loop_ns_per_draw"] = bareSeconds / rounds * 1e9;
+    state.counters["ratio"] = runnerSeconds / bareSeconds;
+}
+BENCHMARK(BM_DrawAgainstBareLoop)->Unit(benchmark::kMillisecond);
 
 // The same run a slice at a time, as a window's event loop calls it: the longest slice is the
 // longest the window waits before it can paint or take a click.

@@ -35,15 +35,18 @@ ClassesRun::ClassesRun(ClassesRequest request, std::uint32_t seed)
 
 bool ClassesRun::advance(std::int64_t draws) {
     const double capacity = request_.capacity;
-    const double ceiling = request_.ceiling;
+    // Rounded once for the whole run; none only where no class runs.
+    const auto draw = CeilingDraw::under(request_.ceiling);
+    if (!draw) {
+        return done();
+    }
     while (draws > 0 && !done()) {
         const std::int64_t slice = std::min(draws, request_.drawsPerClass - drawsInClass_);
-        // A local count, so the loop keeps it in a register rather than in the object.
+        // A local count, so the loop keeps it in a register rather than in the object; added
+        // rather than branched on, since an overload is as random as the draw.
         std::int64_t overloads = 0;
         for (std::int64_t i = 0; i < slice; ++i) {
-            if (capacity < demandOf(random_.next(), ceiling)) {
-                ++overloads;
-            }
+            overloads += capacity < draw->demand(random_.next()) ? 1 : 0;
         }
         overloadsInClass_ += overloads;
         drawsInClass_ += slice;

@@ -30,10 +30,6 @@ double ceilingFor(double capacity, double oversellingPercent) {
     return capacity * (oversellingPercent / 100 + 1);
 }
 
-float scaledDraw(float random) {
-    return random * static_cast<float>(kDrawScale);
-}
-
 std::int16_t demandOf(float random, double ceiling) {
     const float rawDraw = scaledDraw(random);
     // At most kDrawScale in magnitude, so the 16-bit demand always holds it.
@@ -50,6 +46,14 @@ std::optional<std::int32_t> roundedCeiling(double ceiling) {
     } catch (const runtime::Overflow&) {
         return std::nullopt;
     }
+}
+
+std::optional<CeilingDraw> CeilingDraw::under(double ceiling) {
+    const auto demands = drawableDemands(ceiling);
+    if (!demands) {
+        return std::nullopt;
+    }
+    return CeilingDraw(static_cast<std::uint32_t>(*demands));
 }
 
 std::optional<std::int64_t> drawableDemands(double ceiling) {

@@ -3,25 +3,9 @@
 
 #include "runtime/rounding.hpp"
 
-#include <cmath>
-
 #include "runtime/errors.hpp"
 
 namespace runtime {
-
-std::int32_t roundToInt32(double value) {
-    const double below = std::floor(value);
-    const double fraction = value - below;
-    double rounded = below;
-    if (fraction > 0.5 || (fraction == 0.5 && std::fmod(below, 2.0) != 0.0)) {
-        rounded = below + 1.0;
-    }
-    // Written so that NaN fails the test too.
-    if (!(rounded >= -2147483648.0 && rounded <= 2147483647.0)) {
-        throw Overflow();
-    }
-    return static_cast<std::int32_t>(rounded);
-}
 
 std::int32_t remainderOfRounded(double dividend, double divisor) {
     const std::int32_t a = roundToInt32(dividend);

@@ -161,4 +161,21 @@ TEST(DemandOf, IsWhatTheTickDraws) {
     }
 }
 
+// The runner's draw, rounded once, is the tick's draw for every value the generator gives (every
+// seventh of them here), under ceilings small, large, negative and at the 32-bit ends.
+TEST(CeilingDraw, IsDemandOfForEveryGeneratorValue) {
+    for (const double ceiling :
+         {1.0, -1.0, 3.6, 110.0, -110.0, 5500.0, 10001.0, 2147483647.0, -2147483648.0}) {
+        SCOPED_TRACE(ceiling);
+        const auto draw = core::CeilingDraw::under(ceiling);
+        ASSERT_TRUE(draw.has_value());
+        for (std::uint32_t k = 0; k < (1U << 24U); k += 7) {
+            const float random = static_cast<float>(k) / 16777216.0F;
+            ASSERT_EQ(draw->demand(random), core::demandOf(random, ceiling)) << k;
+        }
+    }
+    EXPECT_FALSE(core::CeilingDraw::under(0.4).has_value());
+    EXPECT_FALSE(core::CeilingDraw::under(3e9).has_value());
+}
+
 }  // namespace

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cstdint>
 #include <random>
 #include <vector>
 
@@ -24,6 +26,27 @@ TEST(TwisterRandom, StaysInTheHalfOpenUnitInterval) {
         sum += value;
     }
     EXPECT_NEAR(sum / kDraws, 0.5, 0.01);
+}
+
+// The twist without a branch is the standard library's Mersenne Twister number for number,
+// across several twists, from a seed and from a seed sequence.
+TEST(MersenneTwister, GivesTheStandardSequence) {
+    for (const std::uint32_t seed : {0U, 1U, 5489U, 4294967295U}) {
+        runtime::MersenneTwister ours(seed);
+        std::mt19937 standard(seed);
+        for (int i = 0; i < 2000; ++i) {
+            ASSERT_EQ(ours(), standard()) << "seed " << seed << ", number " << i;
+        }
+    }
+    std::seed_seq sequence{12345U, 678U};
+    std::array<std::uint32_t, 624> words{};
+    sequence.generate(words.begin(), words.end());
+    runtime::MersenneTwister ours;
+    ours.seed(words);
+    std::mt19937 standard(sequence);
+    for (int i = 0; i < 2000; ++i) {
+        ASSERT_EQ(ours(), standard()) << "seed sequence, number " << i;
+    }
 }
 
 TEST(TwisterRandom, ReseedingChangesTheSequence) {
