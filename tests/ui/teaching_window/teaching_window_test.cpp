@@ -23,7 +23,7 @@
 #include "ui/application/bulgarian_translation.hpp"
 #include "ui/application/window_actions.hpp"
 #include "ui/common/frame_throttle.hpp"
-#include "ui/teaching_window/export/save_dialogs.hpp"
+#include "ui/teaching_window/export/whole_file.hpp"
 #include "ui/teaching_window/layout/shown_controls.hpp"
 #include "ui/teaching_window/pacing/tick_pacer.hpp"
 #include "ui/teaching_window/run_page/demand_histogram.hpp"
@@ -141,8 +141,8 @@ class TeachingWindowTest : public QObject, protected testing_support::FormDriver
         click("CopyData");
         QCOMPARE(QGuiApplication::clipboard()->text(), chart()->dataText());
         QTemporaryDir folder;
-        QVERIFY(
-            ui::savePng(chart()->pictureImage(), folder.filePath(QStringLiteral("графика.png"))));
+        QVERIFY(!ui::writeWhole(folder.filePath(QStringLiteral("графика.png")),
+                                ui::pngBytes(chart()->pictureImage())));
         QVERIFY(!QImage(folder.filePath(QStringLiteral("графика.png"))).isNull());
 
         type("Text1(2)", QStringLiteral("0"));

@@ -3,32 +3,116 @@
 #include "ui/teaching_window/export/save_dialogs.hpp"
 
 #include <QDir>
-#include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QPainter>
+#include <QPushButton>
+#include <QScreen>
 #include <QStandardPaths>
 #include <QWidget>
+
+#include "ui/teaching_window/export/whole_file.hpp"
 
 namespace ui {
 namespace {
 
-// Asks where to save, starting in `folder` with `name`, and adds the extension where the
-// user left it out; empty when the user cancelled.
-QString askSavePath(QWidget* parent, const QString& title, QStandardPaths::StandardLocation folder,
-                    const QString& name, const QString& filter, const QString& extension) {
-    const QString start = QDir(QStandardPaths::writableLocation(folder)).filePath(name);
-    QString path = QFileDialog::getSaveFileName(parent, title, start, filter);
-    if (!path.isEmpty() && !path.endsWith(extension, Qt::CaseInsensitive)) {
-        path += extension;
-    }
-    return path;
+struct SaveTarget {
+    QString title;
+    QStandardPaths::StandardLocation folder;
+    QString name;
+    QString filter;
+    QString extension;
+};
+
+QString shownPath(const QString& path) {
+    return QDir::toNativeSeparators(path);
 }
 
-void warnNotWritten(QWidget* parent, const QString& title, const QString& path) {
-    QMessageBox::warning(
-        parent, title,
-        QStringLiteral("Файлът „%1“ не можа да бъде записан.").arg(QDir::toNativeSeparators(path)));
+// At a projector's large scale the dialog would be larger than the screen, its buttons out of
+// reach; it takes what the screen has, and its lists scroll.
+void fitToScreen(QWidget& dialog, const QWidget* parent) {
+    const QScreen* screen = parent != nullptr ? parent->screen() : QGuiApplication::primaryScreen();
+    if (screen == nullptr) {
+        return;
+    }
+    const QSize room = screen->availableGeometry().size() * 9 / 10;
+    dialog.setMinimumSize(dialog.minimumSize().boundedTo(room));
+    dialog.resize(dialog.sizeHint().boundedTo(room));
+}
+
+bool confirmReplace(QWidget* parent, const QString& title, const QString& path) {
+    QMessageBox question(
+        QMessageBox::Question, title,
+        QStringLiteral("Файлът „%1“ вече съществува. Да бъде ли заменен?").arg(shownPath(path)),
+        QMessageBox::NoButton, parent);
+    QPushButton* replace = question.addButton(QStringLiteral("Замени"), QMessageBox::YesRole);
+    QPushButton* keep = question.addButton(QStringLiteral("Не"), QMessageBox::NoRole);
+    question.setDefaultButton(keep);
+    question.setEscapeButton(keep);
+    question.exec();
+    return question.clickedButton() == replace;
+}
+
+// Asks where to save, starting at `start`; adds the extension where the user left it out, and
+// asks before replacing the file that will really be written. Empty when the user cancelled.
+QString askSavePath(QWidget* parent, const SaveTarget& target, QString start) {
+    for (;;) {
+        QFileDialog dialog(parent, target.title, QFileInfo(start).absolutePath(), target.filter);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        // The question is asked below, for the name with its extension.
+        dialog.setOption(QFileDialog::DontConfirmOverwrite);
+        dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Папка:"));
+        dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Име на файла:"));
+        dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Вид на файла:"));
+        dialog.setLabelText(QFileDialog::Accept, QStringLiteral("Запази"));
+        dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Отказ"));
+        dialog.selectFile(QFileInfo(start).fileName());
+        fitToScreen(dialog, parent);
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+            return {};
+        }
+        QString path = dialog.selectedFiles().constFirst();
+        if (!path.endsWith(target.extension, Qt::CaseInsensitive)) {
+            path += target.extension;
+        }
+        if (!QFileInfo::exists(path) || confirmReplace(parent, target.title, path)) {
+            return path;
+        }
+        start = path;
+    }
+}
+
+// True when the user wants to try another place.
+bool offerAnotherPlace(QWidget* parent, const QString& title, const QString& path,
+                       const QString& reason) {
+    QMessageBox warning(QMessageBox::Warning, title,
+                        QStringLiteral("Файлът „%1“ не можа да бъде записан, защото %2.")
+                            .arg(shownPath(path), reason),
+                        QMessageBox::NoButton, parent);
+    QPushButton* other =
+        warning.addButton(QStringLiteral("Избери друго място…"), QMessageBox::AcceptRole);
+    QPushButton* cancel = warning.addButton(QStringLiteral("Отказ"), QMessageBox::RejectRole);
+    warning.setDefaultButton(other);
+    warning.setEscapeButton(cancel);
+    warning.exec();
+    return warning.clickedButton() == other;
+}
+
+void askAndSave(QWidget* parent, const SaveTarget& target, const QByteArray& bytes) {
+    QString start = QDir(QStandardPaths::writableLocation(target.folder)).filePath(target.name);
+    for (;;) {
+        const QString path = askSavePath(parent, target, start);
+        if (path.isEmpty()) {
+            return;
+        }
+        const auto failure = writeWhole(path, bytes);
+        if (!failure || !offerAnotherPlace(parent, target.title, path, *failure)) {
+            return;
+        }
+        start = path;
+    }
 }
 
 }  // namespace
@@ -52,37 +136,20 @@ QImage captionedImage(QWidget& page, const QString& caption) {
     return image;
 }
 
-bool savePng(const QImage& image, const QString& path) {
-    return image.save(path, "PNG");
-}
-
-bool saveUtf8(const QString& text, const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        return false;
-    }
-    const QByteArray bytes = text.toUtf8();
-    return file.write(bytes) == bytes.size() && file.flush();
-}
-
 void askAndSavePng(QWidget* parent, const QImage& image) {
-    const QString title = QStringLiteral("Запази като PNG");
-    const QString path =
-        askSavePath(parent, title, QStandardPaths::PicturesLocation, QStringLiteral("графика.png"),
-                    QStringLiteral("Изображение PNG (*.png)"), QStringLiteral(".png"));
-    if (!path.isEmpty() && !savePng(image, path)) {
-        warnNotWritten(parent, title, path);
-    }
+    askAndSave(parent,
+               {QStringLiteral("Запази като PNG"), QStandardPaths::PicturesLocation,
+                QStringLiteral("графика.png"), QStringLiteral("Изображение PNG (*.png)"),
+                QStringLiteral(".png")},
+               pngBytes(image));
 }
 
 void askAndSaveCsv(QWidget* parent, const QString& text) {
-    const QString title = QStringLiteral("Запази данните");
-    const QString path = askSavePath(parent, title, QStandardPaths::DocumentsLocation,
-                                     QStringLiteral("тегления.csv"),
-                                     QStringLiteral("Таблица CSV (*.csv)"), QStringLiteral(".csv"));
-    if (!path.isEmpty() && !saveUtf8(text, path)) {
-        warnNotWritten(parent, title, path);
-    }
+    askAndSave(parent,
+               {QStringLiteral("Запази данните"), QStandardPaths::DocumentsLocation,
+                QStringLiteral("тегления.csv"), QStringLiteral("Таблица CSV (*.csv)"),
+                QStringLiteral(".csv")},
+               text.toUtf8());
 }
 
 }  // namespace ui

@@ -3,7 +3,7 @@
 #pragma once
 
 // Saving what the teaching window shows: a page as a picture under a caption, and text as a
-// file, each after asking where, with a warning that names the file where it fails.
+// file, each after asking where. A failed save says why and offers another place.
 
 #include <QImage>
 #include <QString>
@@ -15,10 +15,6 @@ namespace ui {
 // The page under a caption line (the case, the inputs, the number of draws), at twice the
 // screen's pixel density so that a slide or a printout stays sharp.
 QImage captionedImage(QWidget& page, const QString& caption);
-
-// False when the file could not be written whole.
-bool savePng(const QImage& image, const QString& path);
-bool saveUtf8(const QString& text, const QString& path);
 
 // Ask where to save, in the user's pictures or documents folder, then save there.
 void askAndSavePng(QWidget* parent, const QImage& image);
