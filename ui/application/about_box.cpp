@@ -2,9 +2,18 @@
 // Copyright (C) 2026 The overselling authors
 #include "ui/application/about_box.hpp"
 
-#include <QMessageBox>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QTextBrowser>
+#include <QTextDocument>
+#include <QVBoxLayout>
+#include <cmath>
+#include <memory>
 
 #include "ui/application/app_info.hpp"
+#include "ui/application/window_placement.hpp"
 #include "ui/common/qt_text.hpp"
 #include "ui/main_window/form_texts.hpp"
 
@@ -31,12 +40,51 @@ QString aboutText() {
 }
 
 void showAboutBox(QWidget* parent) {
-    auto* box = new QMessageBox(QMessageBox::Information, QStringLiteral("За програмата"),
-                                aboutText(), QMessageBox::Ok, parent);
+    auto* box = new QDialog(parent);
     box->setObjectName(QStringLiteral("AboutBox"));
-    box->setTextFormat(Qt::RichText);
+    box->setWindowTitle(QStringLiteral("За програмата"));
     box->setAttribute(Qt::WA_DeleteOnClose);
+    auto* layout = new QVBoxLayout(box);
+    // The licence is long: on a small screen at a large scale the text scrolls, by the arrow
+    // keys once Tab has reached it, and the button stays in view.
+    auto* text = new QTextBrowser(box);
+    text->setObjectName(QStringLiteral("AboutText"));
+    // On the box's own colour, with a frame only while it has the keyboard, so that Tab shows
+    // where the arrow keys will scroll.
+    text->setStyleSheet(
+        QStringLiteral("QTextBrowser { border: 2px solid transparent;"
+                       " background-color: palette(window); }"
+                       "QTextBrowser:focus { border: 2px dashed palette(window-text); }"));
+    text->setHtml(aboutText());
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, box);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, box, &QDialog::accept);
+    layout->addWidget(text);
+    layout->addWidget(buttons);
+
+    // Sixty characters a line, as a message box has, and as high as the text needs.
+    box->ensurePolished();
+    text->ensurePolished();
+    const QMargins margins = layout->contentsMargins();
+    const int frame = 2 * text->frameWidth();
+    const QRect available = (parent != nullptr ? parent : box)->screen()->availableGeometry();
+    const int width = withinScreen(QSize(box->fontMetrics().averageCharWidth() * 60 +
+                                             margins.left() + margins.right() + frame,
+                                         0),
+                                   available)
+                          .width();
+    // Measured on a copy: the browser lays its own text out afresh for the width it has now.
+    const std::unique_ptr<QTextDocument> measured(text->document()->clone());
+    measured->setTextWidth(width - margins.left() - margins.right() - frame);
+    const int height = static_cast<int>(std::ceil(measured->size().height())) + frame +
+                       layout->spacing() + buttons->sizeHint().height() + margins.top() +
+                       margins.bottom();
+    box->resize(withinScreen(QSize(width, height), available));
+
+    QPushButton* ok = buttons->button(QDialogButtonBox::Ok);
+    ok->setDefault(true);
+    ok->setFocus();
     box->open();
+    box->activateWindow();
 }
 
 }  // namespace ui

@@ -13,7 +13,7 @@ namespace ui {
 QString aboutText();
 
 // Shows it in a box that is window-modal without blocking: the window under it waits, the run
-// goes on.
+// goes on. The box opens over `parent` with the keyboard on its button, and fits the screen.
 void showAboutBox(QWidget* parent);
 
 }  // namespace ui

@@ -3,6 +3,10 @@
 #include "ui/application/window_actions.hpp"
 
 #include <QAction>
+#include <QApplication>
+#include <QEvent>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
 
 #include "ui/application/about_box.hpp"
@@ -15,8 +19,8 @@
 namespace ui {
 namespace {
 
-// Opens beside the form, moving the form aside where only that makes room, or in presentation
-// mode where the screen is too small for both; see window_placement.hpp. True for the latter.
+// Opens beside the form, moving the form aside where only that makes room, or maximised where
+// the screen is too small for both; see window_placement.hpp. True for the latter.
 bool openBeside(QWidget& window, QWidget& form) {
     const QScreen* screen = form.screen();
     if (screen == nullptr) {
@@ -29,7 +33,24 @@ bool openBeside(QWidget& window, QWidget& form) {
     }
     window.resize(placement.window.size());
     window.move(placement.window.topLeft());
-    return placement.presenting;
+    return placement.maximised;
+}
+
+// Asked when the main window closes while the teaching window is open: the whole program ends
+// with the main window, and a teacher may have meant to close only the main window.
+bool confirmQuit(QWidget& form) {
+    QMessageBox question(QMessageBox::Question, QStringLiteral("Затваряне на програмата"),
+                         QStringLiteral("Да се затвори ли програмата? Графиката също ще се "
+                                        "затвори."),
+                         QMessageBox::NoButton, &form);
+    question.setObjectName(QStringLiteral("QuitQuestion"));
+    QPushButton* quit =
+        question.addButton(QStringLiteral("Затвори програмата"), QMessageBox::AcceptRole);
+    QPushButton* keep = question.addButton(QStringLiteral("Отказ"), QMessageBox::RejectRole);
+    question.setDefaultButton(keep);
+    question.setEscapeButton(keep);
+    question.exec();
+    return question.clickedButton() == quit;
 }
 
 }  // namespace
@@ -45,8 +66,25 @@ WindowActions::WindowActions(MainForm& form) : QObject(&form), form_(form) {
 
     auto* about = new QAction(QStringLiteral("За програмата…"), &form_);
     about->setObjectName(QStringLiteral("AboutAction"));
-    connect(about, &QAction::triggered, this, [this] { showAboutBox(&form_); });
+    // Over the window it was chosen in, which keeps the keyboard: the main window stays behind
+    // a presentation.
+    connect(about, &QAction::triggered, this, [this] {
+        QWidget* active = QApplication::activeWindow();
+        showAboutBox(active != nullptr ? active : &form_);
+    });
     shared_ = {about};
+    form_.installEventFilter(this);
+}
+
+bool WindowActions::eventFilter(QObject* watched, QEvent* event) {
+    // Only the user's own closing, through the window manager, is asked about: the program
+    // quitting, as when the desktop session ends, closes the form without a word.
+    if (watched == &form_ && event->type() == QEvent::Close && event->spontaneous() &&
+        window_ != nullptr && window_->isVisible() && !confirmQuit(form_)) {
+        event->ignore();
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 WindowActions::~WindowActions() {
@@ -58,7 +96,7 @@ TeachingWindow& WindowActions::openTeachingWindow() {
         // The form's child, so that it closes with the program; the lesson is not its own.
         window_ = new TeachingWindow(form_.model(), form_.runControl(), *lesson_, shared_, &form_);
         if (openBeside(*window_, form_)) {
-            window_->setPresenting(true);
+            window_->setWindowState(Qt::WindowMaximized);
         }
     }
     window_->setWindowState(window_->windowState() & ~Qt::WindowMinimized);

@@ -32,9 +32,14 @@ class WindowActions final : public QObject {
     // The items both windows offer: "За програмата…".
     [[nodiscard]] const QList<QAction*>& sharedActions() const { return shared_; }
 
-    // Opens the teaching window beside the form, or in presentation mode on a screen too
-    // small for both, or raises it when it is open.
+    // Opens the teaching window beside the form, or maximised on a screen too small for both,
+    // or raises it when it is open.
     TeachingWindow& openTeachingWindow();
+
+  protected:
+    // Closing the form through the window manager while the teaching window is open asks
+    // first; the answer that Enter and Escape give keeps the program open.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     MainForm& form_;

@@ -6,12 +6,14 @@
 
 namespace ui {
 
+QSize withinScreen(const QSize& wanted, const QRect& available) {
+    return wanted.boundedTo(QSize(available.width() * 9 / 10, available.height() * 9 / 10));
+}
+
 Placement placeBeside(const QRect& available, const QRect& formFrame, const QSize& wanted,
                       const QSize& minimum) {
-    // A tenth of the screen is left for the window's frame and the desktop's panels.
-    const int highest = available.height() * 9 / 10;
-    const QSize size(std::min(wanted.width(), available.width() * 9 / 10),
-                     std::min(wanted.height(), highest));
+    const QSize size = withinScreen(wanted, available);
+    const int highest = withinScreen(available.size(), available).height();
     const QPoint candidates[] = {
         {formFrame.right() + 1 + kWindowGap, formFrame.top()},
         {formFrame.left() - kWindowGap - size.width(), formFrame.top()},

@@ -82,11 +82,21 @@ TeachingWindow::TeachingWindow(const core::Model& model, RunControl& run, Lesson
     setTabOrder();
     speed_->setFocus();
 
+    copiedNote_ = new QLabel(QStringLiteral("Копирано"), this);
+    copiedNote_->setObjectName(QStringLiteral("CopiedNote"));
+    copiedNote_->setFrameShape(QFrame::Box);
+    copiedNote_->setMargin(margin);
+    copiedNote_->setAutoFillBackground(true);
+    copiedNote_->setBackgroundRole(QPalette::ToolTipBase);
+    copiedNote_->setForegroundRole(QPalette::ToolTipText);
+    copiedNote_->hide();
     copied_ = new QTimer(this);
     copied_->setSingleShot(true);
     copied_->setInterval(2000);
-    connect(copied_, &QTimer::timeout, this,
-            [this] { copyData_->setText(QStringLiteral("Копирай данните")); });
+    connect(copied_, &QTimer::timeout, this, [this] {
+        copyData_->setText(QStringLiteral("Копирай данните"));
+        copiedNote_->hide();
+    });
     refresh_ = new PictureRefresh(
         run_,
         [this] {
@@ -160,6 +170,8 @@ void TeachingWindow::changeEvent(QEvent* event) {
         // The window manager may leave full screen on its own; the mode follows it.
         const QSignalBlocker quiet(presentation_);
         presentation_->setChecked(isFullScreen());
+        // The menu names Escape by the item it does: presenting, it only leaves presentation.
+        close_->setShortcut(isFullScreen() ? QKeySequence() : QKeySequence(Qt::Key_Escape));
         fitControls();
     }
 }
@@ -188,7 +200,8 @@ void TeachingWindow::fitControls() {
         control->setVisible(shown.experimentsControls);
     }
     explain_->setVisible(shown.drawExplanation);
-    experimentsButton_->setVisible(shown.experimentsButton);
+    experimentsButton_->setVisible(shown.experimentsAndMenuButtons);
+    menuButton_->setVisible(shown.experimentsAndMenuButtons);
     QFont summaryFont = font();
     summaryFont.setPointSizeF(font().pointSizeF() * (shown.largeSummary ? 1.25 : 1.0));
     summaryFont.setBold(true);
@@ -229,7 +242,7 @@ void TeachingWindow::showSummary() {
             explanation_->refresh(lesson_.state().expectedShown);
         }
     }
-    const SummaryView view{lesson_.state().expectedShown, lesson_.state().guess, !run_.isRunning()};
+    const SummaryView view{lesson_.state().expectedShown, lesson_.state().guess};
     const SummaryNumbers numbers = summaryNumbers(model_, view);
     if (numbers == summaryShown_) {
         return;
@@ -295,11 +308,20 @@ QString TeachingWindow::dataText(DataFormat format) const {
 
 void TeachingWindow::copyData() {
     QGuiApplication::clipboard()->setText(dataText(DataFormat::Clipboard));
-    copyData_->setText(QStringLiteral("Копирано"));
+    copyData_->setText(copiedNote_->text());
     copied_->start();
     // Heard as well as seen: an assistive tool announces the button's new name.
     QAccessibleEvent changed(copyData_, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&changed);
+    // Copied from a menu with the button out of sight, the word shows for a moment at the
+    // foot of the window instead, over the pictures' margin rather than the summary.
+    if (!copyData_->isVisible()) {
+        copiedNote_->adjustSize();
+        copiedNote_->move((width() - copiedNote_->width()) / 2,
+                          height() - copiedNote_->height() - layout()->contentsMargins().bottom());
+        copiedNote_->raise();
+        copiedNote_->show();
+    }
 }
 
 }  // namespace ui

@@ -99,9 +99,14 @@ class TeachingWindow final : public QWidget {
     QPushButton* savePicture_ = nullptr;
     QPushButton* copyData_ = nullptr;
     QPushButton* saveData_ = nullptr;
+    // Every action of the window, as the context menu has them.
+    QPushButton* menuButton_ = nullptr;
+    // "Копирано" over the pictures, for a copy made while its button is out of sight.
+    QLabel* copiedNote_ = nullptr;
     QAction* hideExpected_ = nullptr;
     QAction* presentation_ = nullptr;
     QAction* showExperiments_ = nullptr;
+    QAction* close_ = nullptr;
     DrawExplanation* explanation_ = nullptr;
     QTimer* copied_ = nullptr;
     std::optional<SummaryNumbers> summaryShown_;

@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -91,6 +92,11 @@ QWidget* TeachingWindow::createControls() {
                                                "електронна таблица"),
                                 bar);
 
+    menuButton_ = projectorButton(QStringLiteral("Меню"), "WindowMenu",
+                                  QStringLiteral("Всички действия на прозореца с клавишите им, "
+                                                 "като контекстното меню (Shift+F10)"),
+                                  bar);
+
     QWidget* const speedPair = labelledPair(QStringLiteral("Скорост:"), speed_, bar);
     QWidget* const guessPair = labelledPair(QStringLiteral("Прогноза на класа, %"), guess_, bar);
     runPageControls_ = {speedPair, pause_, step_, guessPair};
@@ -98,7 +104,7 @@ QWidget* TeachingWindow::createControls() {
     std::vector<QWidget*> row{runButton_, clearButton_, speedPair,         pause_,
                               step_,      guessPair,    experimentsButton_};
     row.insert(row.end(), experiments_->controls().begin(), experiments_->controls().end());
-    row.insert(row.end(), {explain_, savePicture_, copyData_, saveData_});
+    row.insert(row.end(), {explain_, savePicture_, copyData_, saveData_, menuButton_});
     for (QWidget* control : row) {
         flow->addWidget(control);
     }
@@ -187,14 +193,18 @@ void TeachingWindow::createActions(const QList<QAction*>& sharedActions) {
     sharedSeparator->setSeparator(true);
     addAction(sharedSeparator);
     addActions(sharedActions);
-    auto* close = new QAction(QStringLiteral("Затвори"), this);
-    close->setShortcut(QKeySequence(Qt::Key_Escape));
+    close_ = new QAction(QStringLiteral("Затвори"), this);
+    close_->setObjectName(QStringLiteral("CloseWindow"));
+    close_->setShortcut(QKeySequence(Qt::Key_Escape));
     // Escape itself is handled by keyPressEvent, which lets an open list take it first.
-    close->setShortcutContext(Qt::WidgetShortcut);
-    connect(close, &QAction::triggered, this, &QWidget::close);
-    addAction(close);
+    close_->setShortcutContext(Qt::WidgetShortcut);
+    connect(close_, &QAction::triggered, this, &QWidget::close);
+    addAction(close_);
     setContextMenuPolicy(Qt::ActionsContextMenu);
     installContextMenuKeys(*this);
+    auto* menu = new QMenu(this);
+    menu->addActions(actions());
+    menuButton_->setMenu(menu);
 }
 
 void TeachingWindow::setTabOrder() {
@@ -205,8 +215,8 @@ void TeachingWindow::setTabOrder() {
         // A labelled box is reached at its box.
         order.push_back(control->focusProxy() != nullptr ? control->focusProxy() : control);
     }
-    order.insert(order.end(),
-                 {explain_, savePicture_, copyData_, saveData_, summary_, shareChart_, histogram_});
+    order.insert(order.end(), {explain_, savePicture_, copyData_, saveData_, menuButton_, summary_,
+                               shareChart_, histogram_});
     for (std::size_t i = 1; i < order.size(); ++i) {
         QWidget::setTabOrder(order[i - 1], order[i]);
     }

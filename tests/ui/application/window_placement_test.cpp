@@ -30,7 +30,7 @@ class WindowPlacementTest : public QObject {
         QTest::addColumn<QRect>("form");
         QTest::addColumn<QRect>("window");
         QTest::addColumn<std::optional<QPoint>>("formMovesTo");
-        QTest::addColumn<bool>("presenting");
+        QTest::addColumn<bool>("maximised");
 
         const QRect fullHd(0, 0, 1920, 1080);
         QTest::newRow("wide screen: beside, on the right")
@@ -54,10 +54,10 @@ class WindowPlacementTest : public QObject {
             << std::optional<QPoint>(QPoint(0, 30)) << false;
 
         // At one and a half times the scale not even a narrow window fits beside the form: it
-        // opens in presentation mode, and on leaving it the corner farthest from the form keeps
-        // as much of both in view as there is.
+        // opens maximised, and restored, the corner farthest from the form keeps as much of both
+        // in view as there is.
         const QRect scaled(0, 0, 683, 512);
-        QTest::newRow("683 x 512: presentation mode")
+        QTest::newRow("683 x 512: maximised")
             << scaled << QRect({0, 0}, kFormFrame) << QRect(683 - 614, 512 - 460, 614, 460)
             << std::optional<QPoint>() << true;
     }
@@ -67,15 +67,15 @@ class WindowPlacementTest : public QObject {
         QFETCH(QRect, form);
         QFETCH(QRect, window);
         QFETCH(std::optional<QPoint>, formMovesTo);
-        QFETCH(bool, presenting);
+        QFETCH(bool, maximised);
         const ui::Placement placement = ui::placeBeside(available, form, kWanted, kMinimum);
         QCOMPARE(placement.window, window);
         QCOMPARE(placement.formTopLeft, formMovesTo);
-        QCOMPARE(placement.presenting, presenting);
+        QCOMPARE(placement.maximised, maximised);
         QVERIFY(available.contains(placement.window));
         // Wherever the form ends up, a window beside it does not cover it.
         const QRect formAfter(placement.formTopLeft.value_or(form.topLeft()), form.size());
-        QVERIFY(placement.presenting || !placement.window.intersects(formAfter));
+        QVERIFY(placement.maximised || !placement.window.intersects(formAfter));
     }
 };
 

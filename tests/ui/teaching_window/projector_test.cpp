@@ -7,6 +7,7 @@
 
 #include <QAccessible>
 #include <QAction>
+#include <QDialog>
 #include <QPushButton>
 #include <QScreen>
 #include <QtTest>
@@ -88,6 +89,19 @@ class ProjectorTest : public QObject, protected testing_support::FormDriver {
         QTest::keyClick(form_.get(), Qt::Key_F2);
         QVERIFY(chart() != nullptr);
         QVERIFY(QTest::qWaitForWindowExposed(chart()));
+        // However small the screen, F2 opens a window; only F11 presents.
+        QVERIFY(!chart()->isFullScreen());
+
+        // Chosen in the teaching window, the About box opens over it and fits the screen, with
+        // the keyboard on its button; Escape closes it.
+        QApplication::setActiveWindow(chart());
+        form_->findChild<QAction*>(QStringLiteral("AboutAction"))->trigger();
+        QPointer about = chart()->findChild<QDialog*>(QStringLiteral("AboutBox"));
+        QVERIFY(QTest::qWaitForWindowExposed(about));
+        QVERIFY(chart()->screen()->availableGeometry().contains(about->frameGeometry()));
+        QVERIFY(qobject_cast<QPushButton*>(about->focusWidget()) != nullptr);
+        QTest::keyClick(about->focusWidget(), Qt::Key_Escape);
+        QVERIFY(about == nullptr || !about->isVisible());
 
         chart()->setPresenting(true);
         QTRY_VERIFY(chart()->isFullScreen());

@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDialog>
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
@@ -19,12 +20,12 @@
 
 #include "form_driver.hpp"
 #include "scripted_random.hpp"
-#include "ui/application/about_box.hpp"
 #include "ui/application/bulgarian_translation.hpp"
 #include "ui/application/window_actions.hpp"
 #include "ui/common/frame_throttle.hpp"
 #include "ui/teaching_window/export/whole_file.hpp"
 #include "ui/teaching_window/layout/shown_controls.hpp"
+#include "ui/teaching_window/layout/summary_line.hpp"
 #include "ui/teaching_window/pacing/tick_pacer.hpp"
 #include "ui/teaching_window/run_page/demand_histogram.hpp"
 #include "ui/teaching_window/run_page/share_chart.hpp"
@@ -110,9 +111,27 @@ class TeachingWindowTest : public QObject, protected testing_support::FormDriver
         QCOMPARE(chart(), window);
 
         form_->findChild<QAction*>(QStringLiteral("AboutAction"))->trigger();
-        auto* about = form_->findChild<QMessageBox*>(QStringLiteral("AboutBox"));
-        QVERIFY(about != nullptr && about->isVisible());
-        QCOMPARE(about->text(), ui::aboutText());
+        QVERIFY(form_->findChild<QDialog*>(QStringLiteral("AboutBox"))->isVisible());
+    }
+
+    // Closing the main window while the teaching window is open asks first, and Enter and
+    // Escape keep the program; with the teaching window closed nothing is asked.
+    void closingTheMainWindowAsksWhileTheTeachingWindowIsOpen() {
+        startTenPercentRun({drawOf(7)});
+        // As the window manager closes it, not as the program quitting does.
+        const auto closeAccepted = [this] {
+            QCloseEvent close;
+            QSpontaneKeyEvent::setSpontaneous(&close);
+            QApplication::instance()->notify(form_.get(), &close);
+            return close.isAccepted();
+        };
+        for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
+            QTimer::singleShot(0, this,
+                               [key] { QTest::keyClick(QApplication::activeModalWidget(), key); });
+            QVERIFY(!closeAccepted());
+        }
+        chart()->close();
+        QVERIFY(closeAccepted());
     }
 
     void summaryTooltipAndPicturesAgreeWithTheModel() {
@@ -273,13 +292,13 @@ class TeachingWindowTest : public QObject, protected testing_support::FormDriver
             }
             widget = widget->nextInFocusChain();
         } while (widget != inChart("Speed"));
-        QCOMPARE(chain,
-                 QStringList({QStringLiteral("Speed"), QStringLiteral("Pause"),
-                              QStringLiteral("ClassGuess"), QStringLiteral("ExperimentsButton"),
-                              QStringLiteral("DrawExplanationButton"),
-                              QStringLiteral("SavePicture"), QStringLiteral("CopyData"),
-                              QStringLiteral("SaveData"), QStringLiteral("ChartSummary"),
-                              QStringLiteral("ShareChart"), QStringLiteral("DemandHistogram")}));
+        QCOMPARE(chain, QStringList(
+                            {QStringLiteral("Speed"), QStringLiteral("Pause"),
+                             QStringLiteral("ClassGuess"), QStringLiteral("ExperimentsButton"),
+                             QStringLiteral("DrawExplanationButton"), QStringLiteral("SavePicture"),
+                             QStringLiteral("CopyData"), QStringLiteral("SaveData"),
+                             QStringLiteral("WindowMenu"), QStringLiteral("ChartSummary"),
+                             QStringLiteral("ShareChart"), QStringLiteral("DemandHistogram")}));
     }
 
     // 9999 at 10 % and at 1 % expect the same share, but not the same ceiling: the open note
@@ -351,8 +370,11 @@ class TeachingWindowTest : public QObject, protected testing_support::FormDriver
         inChart<QComboBox>("Speed")->setCurrentIndex(2);
         press(chart(), Qt::Key_F11);
         QVERIFY(chart()->isFullScreen());
+        // Presenting, Escape only leaves presentation, and the menu shows it by no other item.
+        QVERIFY(inChart<QAction>("CloseWindow")->shortcut().isEmpty());
         press(chart(), Qt::Key_Escape);
         QVERIFY(!chart()->isFullScreen() && chart()->isVisible());
+        QCOMPARE(inChart<QAction>("CloseWindow")->shortcut(), QKeySequence(Qt::Key_Escape));
         if (byEscape) {
             press(chart(), Qt::Key_Escape);
         } else {
@@ -401,6 +423,13 @@ class TeachingWindowTest : public QObject, protected testing_support::FormDriver
         QCOMPARE(box("Text2(0)")->text(), QStringLiteral("10"));
         QVERIFY(summary().endsWith(decimal("очакван дял: 8.10 %")));
         QVERIFY(!summary().contains(QStringLiteral("промяната")));
+
+        // Copied from the menu with its button hidden, "Копирано" shows all the same.
+        QVERIFY(!inChart("CopyData")->isVisible());
+        // The ninth item: after the five keys, a separator, "Как се тегли?" and the PNG.
+        inChart<QPushButton>("WindowMenu")->menu()->actions().at(8)->trigger();
+        QCOMPARE(QGuiApplication::clipboard()->text(), chart()->dataText());
+        QVERIFY(inChart("CopiedNote")->isVisible());
     }
 
     // The earlier runs drawn behind the current one go when the teacher says so, and only then.
@@ -421,10 +450,10 @@ class TeachingWindowTest : public QObject, protected testing_support::FormDriver
         QTest::addColumn<bool>("tall");
         QTest::addColumn<bool>("experiments");
         // inputs and run buttons, data, run page's, experiments', explanation, experiments
-        // button, large summary
+        // and menu buttons, large summary
         QTest::addColumn<QString>("shown");
         QTest::newRow("windowed, tall") << false << true << false << QStringLiteral("0110111");
-        QTest::newRow("windowed, short") << false << false << false << QStringLiteral("0010110");
+        QTest::newRow("windowed, short") << false << false << false << QStringLiteral("0010010");
         QTest::newRow("experiments") << false << true << true << QStringLiteral("0101011");
         QTest::newRow("presenting") << true << true << false << QStringLiteral("1010001");
         QTest::newRow("presenting, short") << true << false << true << QStringLiteral("1001000");
@@ -438,11 +467,28 @@ class TeachingWindowTest : public QObject, protected testing_support::FormDriver
         const ui::ShownControls got = ui::shownControls({presenting, tall, experiments});
         QString bits;
         for (const bool on : {got.inputsAndRunButtons, got.dataButtons, got.runPageControls,
-                              got.experimentsControls, got.drawExplanation, got.experimentsButton,
-                              got.largeSummary}) {
+                              got.experimentsControls, got.drawExplanation,
+                              got.experimentsAndMenuButtons, got.largeSummary}) {
             bits += on ? QLatin1Char('1') : QLatin1Char('0');
         }
         QCOMPARE(bits, shown);
+    }
+
+    // A run's summary keeps its height as "—" turns into a share and the counts gain digits,
+    // and a short progress line keeps the height of the longer summary it stands in for.
+    void theSummaryKeepsItsHeight() {
+        ui::SummaryLine line;
+        for (int width = 100; width <= 900; width += 20) {
+            line.setText(QStringLiteral("Тегления: 0; претоварвания: 0; измерен дял: —"));
+            const int before = line.heightForWidth(width);
+            line.setText(
+                QStringLiteral("Тегления: 4 518; претоварвания: 366; измерен дял: 8,10 %"));
+            QCOMPARE(line.heightForWidth(width), before);
+        }
+        line.resize(300, line.height());
+        const int most = line.heightForWidth(300);
+        line.setText(QStringLiteral("Класовете се изчисляват: 45 %"));
+        QCOMPARE(line.heightForWidth(300), most);
     }
 
     // With the real 1 ms timer: the run stops at the overload limit with one message.

@@ -34,6 +34,10 @@ QString projectorStyleSheet() {
         "QPushButton { border: 2px solid palette(mid); border-radius: 3px; padding: 1px 10px;"
         " background-color: palette(button); outline: none; }"
         "QPushButton:pressed { background-color: palette(midlight); }"
+        // A button that opens a menu keeps its arrow clear of its text.
+        "QPushButton:has-menu { padding-right: 2em; }"
+        "QPushButton::menu-indicator { subcontrol-origin: padding;"
+        " subcontrol-position: center right; right: 0.5em; }"
         "QPushButton:checked { background-color: palette(highlight);"
         " color: palette(highlighted-text); }"
         "QPushButton:focus, QComboBox:focus, QLineEdit:focus"

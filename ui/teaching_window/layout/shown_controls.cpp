@@ -10,8 +10,8 @@ ShownControls shownControls(WindowFit fit) {
         .dataButtons = fit.tall && !fit.presenting,
         .runPageControls = !fit.experimentsPage,
         .experimentsControls = fit.experimentsPage,
-        .drawExplanation = !fit.presenting && !fit.experimentsPage,
-        .experimentsButton = !fit.presenting,
+        .drawExplanation = fit.tall && !fit.presenting && !fit.experimentsPage,
+        .experimentsAndMenuButtons = !fit.presenting,
         .largeSummary = fit.tall,
     };
 }

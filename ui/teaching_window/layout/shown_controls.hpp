@@ -18,13 +18,17 @@ struct ShownControls {
     // The case and inputs, and the main window's "Изведи" and "Изчисти": only when
     // presenting, since the main window is then out of sight.
     bool inputsAndRunButtons;
-    // Save and copy: only in a tall window that is not presenting; else from the context menu.
+    // Save and copy: only in a tall window that is not presenting; else from the menu button
+    // or the context menu.
     bool dataButtons;
     // Speed, pause, step and the guess: the first page's.
     bool runPageControls;
     bool experimentsControls;
+    // "Как се тегли?": in a short window from the menu, so the controls take one row fewer.
     bool drawExplanation;
-    bool experimentsButton;
+    // "Експерименти" and the menu button, which holds every action of the window: the
+    // window's own while it is not presenting, where the context menu and the keys do.
+    bool experimentsAndMenuButtons;
     // A short window keeps the summary at the text's size, so the pictures keep their room.
     bool largeSummary;
 

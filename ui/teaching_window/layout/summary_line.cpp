@@ -4,6 +4,7 @@
 
 #include <QEvent>
 #include <QPainter>
+#include <QResizeEvent>
 #include <algorithm>
 
 namespace ui {
@@ -11,6 +12,29 @@ namespace {
 
 const QString kPartSeparator = QStringLiteral("; ");
 constexpr int kMargin = 4;
+const QString kValueStart = QStringLiteral(": ");
+const QString kWidestValue = QStringLiteral("00,00 %");
+
+// How many parts each line takes in `room`, with `separatorWidth` between two parts on a
+// line: as many whole parts as fit, and at least one.
+std::vector<int> partsPerLine(const std::vector<int>& partWidths, int separatorWidth, int room) {
+    std::vector<int> result;
+    int used = 0;
+    for (const int width : partWidths) {
+        if (!result.empty() && used + separatorWidth + width <= room) {
+            ++result.back();
+            used += separatorWidth + width;
+        } else {
+            result.push_back(1);
+            used = width;
+        }
+    }
+    return result;
+}
+
+int lineCount(const std::vector<int>& partWidths, int separatorWidth, int room) {
+    return static_cast<int>(partsPerLine(partWidths, separatorWidth, room).size());
+}
 
 }  // namespace
 
@@ -30,6 +54,7 @@ void SummaryLine::measure() const {
     measuredFont_ = font();
     parts_ = measured_.split(kPartSeparator);
     partWidths_.clear();
+    roomyWidths_.clear();
     if (widthsFont_ != font() || widths_.size() > 256) {
         widths_.clear();
         widthsFont_ = font();
@@ -43,11 +68,20 @@ void SummaryLine::measure() const {
                 character = QLatin1Char('0');
             }
         }
-        auto known = widths_.find(shape);
-        if (known == widths_.end()) {
-            known = widths_.insert(shape, fontMetrics().horizontalAdvance(shape));
-        }
-        partWidths_.push_back(*known);
+        const auto width = [this](const QString& shaped) {
+            auto known = widths_.find(shaped);
+            if (known == widths_.end()) {
+                known = widths_.insert(shaped, fontMetrics().horizontalAdvance(shaped));
+            }
+            return *known;
+        };
+        partWidths_.push_back(width(shape));
+        const qsizetype valueStart = shape.lastIndexOf(kValueStart);
+        roomyWidths_.push_back(
+            valueStart < 0
+                ? partWidths_.back()
+                : std::max(partWidths_.back(),
+                           width(shape.left(valueStart + kValueStart.size()) + kWidestValue)));
     }
     separatorWidth_ = fontMetrics().horizontalAdvance(kPartSeparator);
 }
@@ -55,16 +89,10 @@ void SummaryLine::measure() const {
 QStringList SummaryLine::lines(int width) const {
     measure();
     QStringList result;
-    int used = 0;
-    for (std::size_t i = 0; i < partWidths_.size(); ++i) {
-        const QString& part = parts_[static_cast<qsizetype>(i)];
-        if (!result.isEmpty() && used + separatorWidth_ + partWidths_[i] <= width - 2 * kMargin) {
-            result.back() += kPartSeparator + part;
-            used += separatorWidth_ + partWidths_[i];
-        } else {
-            result.append(part);
-            used = partWidths_[i];
-        }
+    qsizetype first = 0;
+    for (const int count : partsPerLine(partWidths_, separatorWidth_, width - 2 * kMargin)) {
+        result.append(parts_.mid(first, count).join(kPartSeparator));
+        first += count;
     }
     return result;
 }
@@ -85,7 +113,29 @@ QSize SummaryLine::minimumSizeHint() const {
 }
 
 int SummaryLine::heightForWidth(int width) const {
-    return static_cast<int>(lines(width).size()) * fontMetrics().lineSpacing() + 2 * kMargin;
+    measure();
+    const int room = width - 2 * kMargin;
+    int count = std::max(lineCount(partWidths_, separatorWidth_, room),
+                         lineCount(roomyWidths_, separatorWidth_, room));
+    if (width == this->width()) {
+        mostLines_ = std::max(mostLines_, count);
+        count = mostLines_;
+    }
+    return count * fontMetrics().lineSpacing() + 2 * kMargin;
+}
+
+void SummaryLine::changeEvent(QEvent* event) {
+    QLabel::changeEvent(event);
+    if (event->type() == QEvent::FontChange) {
+        mostLines_ = 0;
+    }
+}
+
+void SummaryLine::resizeEvent(QResizeEvent* event) {
+    QLabel::resizeEvent(event);
+    if (event->size().width() != event->oldSize().width()) {
+        mostLines_ = 0;
+    }
 }
 
 void SummaryLine::paintEvent(QPaintEvent* /*event*/) {
@@ -112,15 +162,14 @@ SummaryHolder::SummaryHolder(SummaryLine* line, QWidget* parent) : QWidget(paren
 }
 
 bool SummaryHolder::event(QEvent* event) {
-    if (event->type() == QEvent::LayoutRequest) {
-        // The line asks after every change of its text; the window's layout is redone only
-        // when the summary needs another number of lines.
-        if (line_->heightForWidth(width()) != height()) {
-            updateGeometry();
-        }
-        return true;
+    // The line asks after every change of its text; the window's layout is redone only when
+    // the summary needs another number of lines. A change while hidden, as the font the window
+    // picks for its size as it opens, asks nothing: shown, the holder checks.
+    const bool request = event->type() == QEvent::LayoutRequest;
+    if ((request || event->type() == QEvent::Show) && line_->heightForWidth(width()) != height()) {
+        updateGeometry();
     }
-    return QWidget::event(event);
+    return request || QWidget::event(event);
 }
 
 void SummaryHolder::resizeEvent(QResizeEvent* /*event*/) {

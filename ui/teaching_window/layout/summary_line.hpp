@@ -12,6 +12,11 @@ namespace ui {
 // The summary of the teaching window: a label whose text is the exact summary, broken into
 // lines only between its parts ("; "), so that a number never parts from its "%". Focusable,
 // so that a keyboard or screen-reader user reaches it with Tab.
+//
+// Its height stays put while the text changes, so that the pictures under it never jump: it
+// holds the lines the text would take with every value after a ": " as wide as "00,00 %", as
+// "—" becomes a share or a count gains digits, and never fewer lines than it has needed at its
+// width, as a progress line stands in for a longer summary for a while.
 class SummaryLine final : public QLabel {
     Q_OBJECT
 
@@ -25,6 +30,8 @@ class SummaryLine final : public QLabel {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
     [[nodiscard]] QStringList lines(int width) const;
@@ -36,7 +43,11 @@ class SummaryLine final : public QLabel {
     mutable QFont measuredFont_;
     mutable QStringList parts_;
     mutable std::vector<int> partWidths_;
+    // The parts' widths with room for their values to grow.
+    mutable std::vector<int> roomyWidths_;
     mutable int separatorWidth_ = 0;
+    // The most lines needed at the present width.
+    mutable int mostLines_ = 0;
     mutable QHash<QString, int> widths_;
     mutable QFont widthsFont_;
 };

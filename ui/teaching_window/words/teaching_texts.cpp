@@ -71,12 +71,6 @@ QString summaryText(const core::Model& model, const SummaryView& view) {
                                            ticks - current.firstTick + 1),
                                        format));
     }
-    if (const auto last = model.statistics.lastDemand(); view.paused && last) {
-        text += QStringLiteral("; последното теглене: търсене %1, %2")
-                    .arg(countText(last->demand, format), last->overloaded
-                                                              ? QStringLiteral("претоварване")
-                                                              : QStringLiteral("без претоварване"));
-    }
     if (view.guess) {
         text += QStringLiteral("; прогноза на класа: ") + percentOrNone(view.guess, format);
     }

@@ -19,9 +19,6 @@ namespace ui {
 struct SummaryView {
     bool expectedShown = true;
     std::optional<double> guess;
-    // While the run is paused the summary names the latest demand, so that a single step
-    // shows what it drew; the main window's log is behind the presentation.
-    bool paused = false;
 
     friend bool operator==(const SummaryView&, const SummaryView&) = default;
 };
