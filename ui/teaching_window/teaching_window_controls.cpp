@@ -15,6 +15,7 @@
 #include "ui/teaching_window/experiments/experiments_page.hpp"
 #include "ui/teaching_window/export/save_dialogs.hpp"
 #include "ui/teaching_window/layout/flow_layout.hpp"
+#include "ui/teaching_window/layout/input_rule.hpp"
 #include "ui/teaching_window/layout/projector_style.hpp"
 #include "ui/teaching_window/layout/summary_line.hpp"
 #include "ui/teaching_window/pacing/speeds.hpp"
@@ -23,6 +24,7 @@
 #include "ui/teaching_window/run_page/draw_explanation.hpp"
 #include "ui/teaching_window/run_page/share_chart.hpp"
 #include "ui/teaching_window/teaching_window.hpp"
+#include "ui/teaching_window/words/guess_validator.hpp"
 
 namespace ui {
 
@@ -64,7 +66,8 @@ QWidget* TeachingWindow::createControls() {
     guess_->setAccessibleDescription(
         QStringLiteral("Какъв дял от тегленията според класа ще претоварят системата, от 0 до "
                        "100; рисува се като линия в графиката на дела"));
-    guess_->setToolTip(guess_->accessibleDescription());
+    guess_->setValidator(new GuessValidator(guess_));
+    explainAcceptedInput(*guess_, QStringLiteral("Число от 0 до 100, например 8,5"));
     guess_->setFixedWidth(fontMetrics().horizontalAdvance(QStringLiteral("00,00")) +
                           fontMetrics().height());
     experimentsButton_ =

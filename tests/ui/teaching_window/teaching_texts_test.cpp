@@ -9,6 +9,7 @@
 
 #include "core/model.hpp"
 #include "ui/common/number_texts.hpp"
+#include "ui/teaching_window/words/guess_validator.hpp"
 
 class TeachingTextsTest : public QObject {
     Q_OBJECT
@@ -100,6 +101,33 @@ class TeachingTextsTest : public QObject {
         QFETCH(QString, text);
         QFETCH(std::optional<double>, guess);
         QCOMPARE(ui::guessFromText(text), guess);
+    }
+
+    // The box takes a share and what may still become one, never what draws nothing.
+    void theGuessBoxTakesOnlyAShare_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("state");
+        const int accepted = QValidator::Acceptable;
+        const int typing = QValidator::Intermediate;
+        const int refused = QValidator::Invalid;
+        QTest::newRow("a share") << QStringLiteral("8,5") << accepted;
+        QTest::newRow("empty") << QString() << accepted;
+        QTest::newRow("with its sign") << QStringLiteral("10 %") << accepted;
+        QTest::newRow("a separator still open") << QStringLiteral("8,") << accepted;
+        QTest::newRow("only a separator so far") << QStringLiteral(",") << typing;
+        QTest::newRow("above 100") << QStringLiteral("101") << refused;
+        QTest::newRow("just above 100") << QStringLiteral("100,5") << refused;
+        QTest::newRow("negative") << QStringLiteral("-5") << refused;
+        QTest::newRow("letters") << QStringLiteral("abc") << refused;
+        QTest::newRow("an exponent") << QStringLiteral("1e1") << refused;
+    }
+
+    void theGuessBoxTakesOnlyAShare() {
+        QFETCH(QString, text);
+        QFETCH(int, state);
+        const ui::GuessValidator validator;
+        int position = 0;
+        QCOMPARE(static_cast<int>(validator.validate(text, position)), state);
     }
 
     // The note says why pupils' share differs, with the numbers of the inputs, and keeps the

@@ -16,6 +16,7 @@
 #include "ui/teaching_window/experiments/share_curve_chart.hpp"
 #include "ui/teaching_window/export/experiments_data.hpp"
 #include "ui/teaching_window/layout/flow_layout.hpp"
+#include "ui/teaching_window/layout/input_rule.hpp"
 #include "ui/teaching_window/layout/projector_style.hpp"
 #include "ui/teaching_window/layout/summary_line.hpp"
 #include "ui/teaching_window/pictures/picture_area.hpp"
@@ -95,11 +96,12 @@ void ExperimentsPage::createControls() {
     seedBox_->setObjectName(QStringLiteral("Seed"));
     seedBox_->setAccessibleName(QStringLiteral("Начално число"));
     seedBox_->setToolTip(QStringLiteral(
-        "Цяло число от 0 до 999 999 999: с него „Нови класове“ (или Enter тук) и „Изчисти“ "
-        "започват едни и същи тегления, за да се покажат отново; празно — всеки път различни"));
+        "С него „Нови класове“ (или Enter тук) и „Изчисти“ започват едни и същи тегления, за "
+        "да се покажат отново; празно — всеки път различни"));
     seedBox_->setAccessibleDescription(seedBox_->toolTip());
     seedBox_->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d{0,9}")), seedBox_));
+    explainAcceptedInput(*seedBox_, QStringLiteral("Само цифри, най-много девет"));
     seedBox_->setFixedWidth(fontMetrics().horizontalAdvance(QStringLiteral("000000000")) +
                             fontMetrics().height());
     controls_ = {labelledPair(QStringLiteral("Класове:"), classCount_, bar),

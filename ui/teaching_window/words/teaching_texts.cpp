@@ -2,6 +2,7 @@
 // Copyright (C) 2026 The overselling authors
 #include "ui/teaching_window/words/teaching_texts.hpp"
 
+#include <QRegularExpression>
 #include <algorithm>
 
 #include "core/draw.hpp"
@@ -222,15 +223,15 @@ QString classesSummaryText(const core::ClassesSummary& summary, const core::Clas
 }
 
 std::optional<double> guessFromText(const QString& text) {
-    QString number = text.trimmed();
-    number.replace(QLatin1Char(','), QLatin1Char('.'));
-    if (number.endsWith(QLatin1Char('%'))) {
-        number.chop(1);
-        number = number.trimmed();
+    // Digits with a comma or a point, as pupils write a share: no sign, no exponent.
+    static const QRegularExpression kShare(
+        QStringLiteral("^\\s*(\\d{1,3}(?:[.,]\\d*)?|[.,]\\d+)\\s*%?\\s*$"));
+    const QRegularExpressionMatch match = kShare.match(text);
+    if (!match.hasMatch()) {
+        return std::nullopt;
     }
-    bool ok = false;
-    const double value = number.toDouble(&ok);
-    if (!ok || !(value >= 0 && value <= 100)) {
+    const double value = match.captured(1).replace(QLatin1Char(','), QLatin1Char('.')).toDouble();
+    if (value > 100) {
         return std::nullopt;
     }
     return value;

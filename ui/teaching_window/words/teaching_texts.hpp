@@ -66,8 +66,8 @@ QString classesSummaryText(const core::ClassesSummary& summary, const core::Clas
 // What the band of 95 % is, for the tooltips of the pictures that draw it.
 QString bandExplanation();
 
-// The class's guess as typed into its box: a percentage from 0 to 100 with either decimal
-// separator; none for an empty box or anything else.
+// The class's guess as typed into its box: a percentage from 0 to 100 in digits with either
+// decimal separator, and a "%" if the teacher likes; none for an empty box or anything else.
 std::optional<double> guessFromText(const QString& text);
 
 }  // namespace ui
