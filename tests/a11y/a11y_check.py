@@ -451,8 +451,8 @@ def check_copy_data_says_copied(program):
 def check_teaching_window_closes(program):
     # The keyboard on the teaching window, as after F2, whatever the checks above did with it.
     focus_window_named(TEACHING_TITLE)
-    # Where the screen has no room for both windows the teaching window opens presenting; then
-    # the first Escape only leaves presentation, which shows the case and inputs.
+    # Should an earlier check have left it presenting, the first Escape only leaves
+    # presentation, which shows the case and inputs.
     inputs = find_in_teaching(program, "label", "Случай и стойности")
     if inputs.getState().contains(pyatspi.STATE_SHOWING):
         subprocess.run(["xdotool", "key", "Escape"], check=True)

@@ -366,11 +366,15 @@ void MainForm::showStopMessage(core::StopReason reason) {
     // Not modal: the window stays usable and closable, and Clear starts over. A later stop
     // reuses a message still open rather than stacking another.
     if (!stopMessageOpen()) {
+        // Over whichever of the program's windows is in front, a full-screen presentation
+        // included, and kept above both when the other comes forward.
+        QWidget* front = QApplication::activeWindow();
         stopMessage_ = new QMessageBox(QMessageBox::Warning, toQString(kTitle), QString(),
-                                       QMessageBox::Ok, this);
+                                       QMessageBox::Ok, front != nullptr ? front : this);
         stopMessage_->setObjectName(QStringLiteral("StopMessage"));
         stopMessage_->setAttribute(Qt::WA_DeleteOnClose);
         stopMessage_->setWindowModality(Qt::NonModal);
+        stopMessage_->setWindowFlag(Qt::WindowStaysOnTopHint);
     }
     stopMessage_->setText(toQString(core::stopMessage(reason)));
     // Someone typing into an input when the run stops keeps the keys: the message shows
