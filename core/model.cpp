@@ -21,7 +21,17 @@ std::string& Model::slot(TextField field) {
 
 void Model::setText(TextField field, std::string value) {
     slot(field) = std::move(value);
+    ++rewrites_.at(fieldNumber(field));
     notify(field);
+}
+
+std::uint64_t Model::rewrites(TextField field) const {
+    return rewrites_.at(fieldNumber(field));
+}
+
+std::size_t Model::fieldNumber(TextField field) const {
+    static_cast<void>(text(field));  // throws for an index out of range, as every access does
+    return (field.array == TextArray::Text1 ? 0 : 3) + static_cast<std::size_t>(field.index);
 }
 
 void Model::appendText(TextField field, std::string_view tail) {

@@ -49,6 +49,9 @@ class Model {
     void setText(TextField field, std::string value);
     // The log grows by appending; the existing text comes first.
     void appendText(TextField field, std::string_view tail);
+    // How often the field's text was set whole rather than appended to: a view that showed it
+    // at the same count shows all of it once it adds the tail past what it showed.
+    [[nodiscard]] std::uint64_t rewrites(TextField field) const;
 
     // The single subscriber of change notifications: the window, or a test standing in for it.
     void setChangeListener(ChangeListener listener) { listener_ = std::move(listener); }
@@ -70,10 +73,13 @@ class Model {
 
   private:
     std::string& slot(TextField field);
+    // 0 to 5, Text1 first.
+    [[nodiscard]] std::size_t fieldNumber(TextField field) const;
     void notify(TextField field) const;
 
     std::array<std::string, 3> text1_;
     std::array<std::string, 3> text2_;
+    std::array<std::uint64_t, 6> rewrites_{};
     std::string decimalSeparator_;
     ChangeListener listener_;
 };

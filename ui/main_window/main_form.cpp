@@ -95,6 +95,9 @@ class MainForm::Run final : public RunControl {
         form_.timer_->setTimerType(milliseconds < 20 ? Qt::PreciseTimer : Qt::CoarseTimer);
         form_.timer_->setInterval(milliseconds);
         form_.throttle_->followTicks(milliseconds);
+        for (MultiLineView* view : form_.multiLineViews_) {
+            view->setDeferred(milliseconds < core::kTickMilliseconds);
+        }
     }
 
     [[nodiscard]] int tickInterval() const override { return form_.timer_->interval(); }
@@ -177,7 +180,8 @@ void MainForm::createControls() {
         text2_.at(i) = findChild<QWidget*>(indexedName("Text2", i));
     }
     for (int i = 0; i < 2; ++i) {
-        multiLineViews_.at(i) = new MultiLineView(qobject_cast<QPlainTextEdit*>(text1_.at(i)));
+        multiLineViews_.at(i) =
+            new MultiLineView(qobject_cast<QPlainTextEdit*>(text1_.at(i)), model_, core::Text1(i));
     }
     for (const ControlDesign& design : controlTable()) {
         if (!design.buddy.empty()) {
@@ -246,7 +250,7 @@ void MainForm::connectTextBox(core::TextField field) {
 
 void MainForm::showText(core::TextField field) {
     if (field.array == core::TextArray::Text1 && field.index < 2) {
-        multiLineViews_.at(field.index)->show(model_.text(field));
+        multiLineViews_.at(field.index)->show();
         return;
     }
     auto* line = qobject_cast<QLineEdit*>(

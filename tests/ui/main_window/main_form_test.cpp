@@ -123,6 +123,28 @@ class MainFormTest : public QObject, protected testing_support::FormDriver {
         QCOMPARE(box("Text2(2)")->text(), QStringLiteral("0"));
     }
 
+    // Faster than one a second the log takes the lines of a frame at once, and reads the same;
+    // back at the designed speed each line shows with its tick again.
+    void fastTicksReachTheLogOnceAFrame() {
+        openForm({drawOf(7), drawOf(100)});
+        click("Command1(0)");
+        form_->runControl().setTickInterval(1);
+        int changes = 0;
+        connect(control<QPlainTextEdit>("Text1(0)"), &QPlainTextEdit::textChanged, this,
+                [&changes] { ++changes; });
+        for (int i = 0; i < 20; ++i) {
+            tick();
+        }
+        // No more ticks from the running timer while the frame comes.
+        form_->runControl().pause();
+        QCOMPARE(changes, 0);
+        QTRY_COMPARE(logShown(), shownFor(form_->model().text(core::Text1(0))));
+        QCOMPARE(changes, 1);
+        form_->runControl().setTickInterval(1000);
+        tick();
+        QCOMPARE(logShown(), shownFor(form_->model().text(core::Text1(0))));
+    }
+
     void secondRunKeepsTheTimersPhase() {
         openForm();
         click("Command1(0)");
