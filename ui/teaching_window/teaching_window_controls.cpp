@@ -233,7 +233,7 @@ QWidget* TeachingWindow::createRunPage() {
     summary_ = new SummaryLine(page);
     summary_->setObjectName(QStringLiteral("ChartSummary"));
     shareChart_ = new ShareChart(model_, lesson_, page);
-    histogram_ = new DemandHistogram(model_, page);
+    histogram_ = new DemandHistogram(model_, lesson_, page);
     shareChart_->setFont(pictureFont(font()));
     histogram_->setFont(pictureFont(font()));
     layout->addWidget(new SummaryHolder(summary_, page));

@@ -211,15 +211,29 @@ class ExperimentsTest : public QObject, protected testing_support::FormDriver {
         QTRY_VERIFY(chart()->dataText().contains(QStringLiteral("начално число 7")));
     }
 
-    // Hiding the expected share hides it here too.
+    // Hiding the expected share hides it here too, from the legends as well; the current
+    // inputs' ring is a ring there too.
     void hidingTheExpectedShareHidesTheBand() {
         openPage();
         chooseAndRun(10, 100);
+        const auto legend = [this](const char* name) {
+            QStringList texts;
+            for (const ui::LegendEntry& entry : inChart<ui::Picture>(name)->legend()) {
+                texts << entry.text;
+            }
+            return texts.join(QLatin1Char('|'));
+        };
         inChart<QAction>("HideExpected")->trigger();
         const QString hidden = inChart<QLabel>("ClassesSummary")->text();
         QVERIFY2(!hidden.contains(QStringLiteral("коридор")), qPrintable(hidden));
+        QVERIFY(!legend("SharePerClass").contains(QStringLiteral("коридор")));
+        QVERIFY(legend("ShareAgainstOverselling").isEmpty());
         inChart<QAction>("HideExpected")->trigger();
         QVERIFY(inChart<QLabel>("ClassesSummary")->text().contains(QStringLiteral("коридор")));
+        QVERIFY(legend("SharePerClass").endsWith(QStringLiteral("|очакван|коридор на 95\u00A0%")));
+        const auto curve = inChart<ui::Picture>("ShareAgainstOverselling")->legend();
+        QCOMPARE(curve.back().text, QStringLiteral("сегашните стойности"));
+        QVERIFY(curve.back().mark == ui::LegendMark::Ring);
     }
 };
 

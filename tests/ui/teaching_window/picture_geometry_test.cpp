@@ -14,6 +14,7 @@
 #include "core/measured_share.hpp"
 #include "core/model.hpp"
 #include "ui/teaching_window/experiments/experiments_geometry.hpp"
+#include "ui/teaching_window/pictures/label_placement.hpp"
 #include "ui/teaching_window/pictures/plot_geometry.hpp"
 #include "ui/teaching_window/run_page/histogram_geometry.hpp"
 #include "ui/teaching_window/run_page/share_chart_geometry.hpp"
@@ -75,24 +76,82 @@ class PictureGeometryTest : public QObject {
         QCOMPARE(ui::niceStep(span, divisions), step);
     }
 
-    void stepsFittingStaysBetweenOneAndMost_data() {
-        QTest::addColumn<int>("pixels");
-        QTest::addColumn<int>("perStep");
-        QTest::addColumn<int>("most");
-        QTest::addColumn<int>("steps");
-        QTest::newRow("as many as fit") << 200 << 50 << 6 << 4;
-        QTest::newRow("a part step does not count") << 249 << 50 << 6 << 4;
-        QTest::newRow("no more than most") << 1000 << 50 << 5 << 5;
-        QTest::newRow("at least one in too little room") << 10 << 50 << 5 << 1;
-        QTest::newRow("at least one in negative room") << -40 << 50 << 5 << 1;
-        QTest::newRow("steps that need no room") << 100 << 0 << 7 << 7;
+    // Every axis labels three values at least, its text shrunk where the plot is small, and
+    // no label runs into the one before it or into the axis's title.
+    void axesKeepThreeLabels_data() {
+        QTest::addColumn<bool>("across");
+        QTest::addColumn<int>("pixels");  // the plot's width or height
+        QTest::addColumn<double>("first");
+        QTest::addColumn<double>("last");  // across the last value, up the highest
+        QTest::addColumn<double>("offset");
+        QTest::addColumn<int>("least");
+        QTest::addColumn<bool>("fullSize");
+        // Labels 8 pixels a character and lines 16 high; the title across is 65 wide.
+        QTest::newRow("draws side by side at double scale")
+            << true << 173 << 0.0 << 29655.0 << 0.0 << 3 << false;
+        QTest::newRow("draws on a wide plot") << true << 800 << 0.0 << 29655.0 << 0.0 << 3 << true;
+        QTest::newRow("thirty classes") << true << 130 << 1.0 << 30.0 << -0.5 << 3 << false;
+        QTest::newRow("overselling percentages") << true << 120 << 0.0 << 99.0 << 0.0 << 3 << false;
+        QTest::newRow("demands") << true << 400 << 0.0 << 110.0 << 0.5 << 3 << true;
+        QTest::newRow("two classes") << true << 173 << 1.0 << 2.0 << -0.5 << 2 << false;
+        QTest::newRow("shares two lines high") << false << 32 << 0.0 << 20.0 << 0.0 << 3 << true;
+        QTest::newRow("shares a line and a half high")
+            << false << 24 << 0.0 << 20.0 << 0.0 << 3 << false;
+        QTest::newRow("counts a line high") << false << 16 << 0.0 << 6000.0 << 0.0 << 3 << false;
     }
-    void stepsFittingStaysBetweenOneAndMost() {
+    void axesKeepThreeLabels() {
+        QFETCH(bool, across);
         QFETCH(int, pixels);
-        QFETCH(int, perStep);
-        QFETCH(int, most);
-        QFETCH(int, steps);
-        QCOMPARE(ui::stepsFitting(pixels, perStep, most), steps);
+        QFETCH(double, first);
+        QFETCH(double, last);
+        QFETCH(double, offset);
+        QFETCH(int, least);
+        QFETCH(bool, fullSize);
+        constexpr int kLine = 16;
+        const auto width = [](double value) { return 8 * int(QString::number(value).size()); };
+        double scale = 1;
+        std::vector<std::pair<double, double>> labels;  // from and to, along the axis
+        if (across) {
+            const ui::AcrossRange range{first, last, 0, pixels / (last - first + 1), offset};
+            const ui::AcrossAxis axis = ui::acrossAxis(range, width, 65, pixels, kLine, 6);
+            scale = axis.textScale;
+            for (std::size_t i = 0; i < axis.labelled; ++i) {
+                const double half = width(axis.values[i]) * scale / 2;
+                labels.emplace_back(range.xOf(axis.values[i]) - half,
+                                    range.xOf(axis.values[i]) + half);
+            }
+            QVERIFY(labels.empty() || labels.back().second <= pixels - 65 * scale);
+        } else {
+            const QRect plot(0, 0, 50, pixels);
+            const ui::ValueLabels axis = ui::valueLabels(
+                plot, kLine, [&](int line) { return ui::valueAxis(last, pixels, line, 100000); });
+            scale = axis.textScale;
+            for (const double value : axis.values) {
+                const double y = pixels * value / axis.axis.top;
+                labels.emplace_back(y - kLine * scale / 2, y + kLine * scale / 2);
+            }
+        }
+        QVERIFY2(labels.size() >= std::size_t(least), qPrintable(QString::number(labels.size())));
+        for (std::size_t i = 1; i < labels.size(); ++i) {
+            QVERIFY(labels[i].first >= labels[i - 1].second - 1e-9);
+        }
+        QCOMPARE(scale == 1, fullSize);
+    }
+
+    // A picture on a large screen writes larger, as wide as its width allows and no taller
+    // than its height does; never smaller than the window.
+    void pictureTextGrowsWithTheScreen_data() {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<double>("scale");
+        QTest::newRow("a projector's window") << QSize(1000, 300) << 1.0;
+        QTest::newRow("a large screen by its width") << QSize(1800, 400) << 1.5;
+        QTest::newRow("a low picture by its height") << QSize(1800, 288) << 1.5;
+        QTest::newRow("a wide strip") << QSize(1800, 120) << 1.0;
+    }
+    void pictureTextGrowsWithTheScreen() {
+        QFETCH(QSize, size);
+        QFETCH(double, scale);
+        QCOMPARE(ui::pictureTextScale(size, 16), scale);
     }
 
     void shareAxisTopMakesRoom_data() {
@@ -258,28 +317,101 @@ class PictureGeometryTest : public QObject {
         QCOMPARE(ui::simplified(path), simple);
     }
 
-    void levelLabelBoxBesideTheLine_data() {
-        QTest::addColumn<QRect>("plot");
-        QTest::addColumn<double>("y");
-        QTest::addColumn<bool>("shown");
-        QTest::addColumn<QRectF>("box");
-        // Lines 10 high and a label 50 wide, against the right edge 199.
-        QTest::newRow("above where there is room")
-            << QRect(0, 0, 200, 100) << 50.0 << true << QRectF(139, 37, 55, 10);
-        QTest::newRow("just room above")
-            << QRect(0, 0, 200, 100) << 13.0 << true << QRectF(139, 0, 55, 10);
-        QTest::newRow("below near the top")
-            << QRect(0, 0, 200, 100) << 10.0 << true << QRectF(139, 13, 55, 10);
-        QTest::newRow("nowhere in a low plot") << QRect(0, 0, 200, 20) << 10.0 << false << QRectF();
+    // Labels that want the same room move apart, stay inside the plot, keep off the marks, and
+    // keep off the measured path where they can.
+    void labelsNeitherOverlapNorLeaveThePlot_data() {
+        QTest::addColumn<QList<double>>("levels");  // level lines' heights
+        QTest::addColumn<QList<double>>("beside");  // the capacity's mark, the ceiling's end
+        QTest::addColumn<QList<QPointF>>("pastEnds");
+        QTest::addColumn<QList<QRectF>>("marks");
+        QTest::addColumn<QPolygonF>("path");
+        QTest::addColumn<int>("placed");
+        // A plot 300 by 100 from (10, 20); labels 50 wide, 80 for earlier runs; lines 10 high.
+        QTest::newRow("a guess near the expected share")
+            << QList<double>{60, 61} << QList<double>{} << QList<QPointF>{} << QList<QRectF>{}
+            << QPolygonF() << 2;
+        QTest::newRow("a change mark through the labels' place")
+            << QList<double>{60, 61} << QList<double>{} << QList<QPointF>{}
+            << QList<QRectF>{{14, 20, 2, 100}, {70, 20, 2, 100}} << QPolygonF() << 2;
+        QTest::newRow("earlier runs ending together, one past the edge")
+            << QList<double>{60} << QList<double>{} << QList<QPointF>{{200, 62}, {400, 62}}
+            << QList<QRectF>{} << QPolygonF(QList<QPointF>{{10, 64}, {309, 60}}) << 3;
+        QTest::newRow("a level line at the top")
+            << QList<double>{20.5} << QList<double>{} << QList<QPointF>{} << QList<QRectF>{}
+            << QPolygonF() << 1;
+        // Bars up to a row under the top, the capacity's mark at 280 and the ceiling's end at 309.
+        QTest::newRow("the capacity and the ceiling close together")
+            << QList<double>{} << QList<double>{280, 309} << QList<QPointF>{}
+            << QList<QRectF>{{10, 41, 299, 79}, {279, 20, 2, 100}} << QPolygonF() << 2;
     }
-    void levelLabelBoxBesideTheLine() {
-        QFETCH(QRect, plot);
-        QFETCH(double, y);
-        QFETCH(bool, shown);
-        QFETCH(QRectF, box);
-        const auto placed = ui::levelLabelBox(plot, y, 50, 10, 1.0);
-        QCOMPARE(placed.has_value(), shown);
-        QCOMPARE(placed.value_or(QRectF()), box);
+    void labelsNeitherOverlapNorLeaveThePlot() {
+        QFETCH(QList<double>, levels);
+        QFETCH(QList<double>, beside);
+        QFETCH(QList<QPointF>, pastEnds);
+        QFETCH(QList<QRectF>, marks);
+        QFETCH(QPolygonF, path);
+        QFETCH(int, placed);
+        const QRect plot(10, 20, 300, 100);
+        std::vector<std::vector<QRectF>> choices;
+        for (const double y : levels) {
+            choices.push_back(ui::levelLabelBoxes(plot, y, 50, 10, 0));
+        }
+        for (qsizetype i = 0; i < beside.size(); ++i) {
+            choices.push_back(ui::markLabelBoxes(plot, beside[i], 50, 10, i == 0));
+        }
+        for (const QPointF& end : pastEnds) {
+            const QPolygonF past(QList<QPointF>{{10, end.y() - 30}, end});
+            choices.push_back(ui::pastRunLabelBoxes(plot, past, 80, 10));
+        }
+        const std::vector<QRectF> markBoxes(marks.begin(), marks.end());
+        const std::vector<QPolygonF> lines{path};
+        const auto boxes = ui::placeLabels(QRectF(plot), choices, markBoxes, lines);
+        std::vector<QRectF> shown;
+        for (const auto& box : boxes) {
+            if (box) {
+                QVERIFY(QRectF(plot).contains(*box));
+                if (!path.isEmpty()) {
+                    // The path is one straight line: the box is wholly above or below it.
+                    const auto yAt = [&](double x) {
+                        return path.front().y() + (path.back().y() - path.front().y()) *
+                                                      (x - path.front().x()) /
+                                                      (path.back().x() - path.front().x());
+                    };
+                    const double high = std::min(yAt(box->left()), yAt(box->right()));
+                    const double low = std::max(yAt(box->left()), yAt(box->right()));
+                    QVERIFY(box->bottom() < high || box->top() > low);
+                }
+                for (const QRectF& other : shown) {
+                    QVERIFY(!other.intersects(*box));
+                }
+                for (const QRectF& mark : markBoxes) {
+                    QVERIFY(!mark.intersects(*box));
+                }
+                shown.push_back(*box);
+            }
+        }
+        QCOMPARE(int(shown.size()), placed);
+    }
+
+    // The count axis leaves a row above the highest bar for each row of labels, while the bars
+    // keep half the plot.
+    void countAxisLeavesRoomForLabels_data() {
+        QTest::addColumn<quint64>("highest");
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<double>("free");  // the least room above the highest bar, in pixels
+        // A plot 200 high with lines 20 high.
+        QTest::newRow("one row") << quint64{200} << 1 << 20.0;
+        QTest::newRow("two rows") << quint64{237} << 2 << 40.0;
+        QTest::newRow("nothing drawn") << quint64{0} << 2 << 40.0;
+        QTest::newRow("the bars keep half a low plot") << quint64{200} << 12 << 100.0;
+    }
+    void countAxisLeavesRoomForLabels() {
+        QFETCH(quint64, highest);
+        QFETCH(int, rows);
+        QFETCH(double, free);
+        const ui::ValueAxis axis = ui::countAxisUnderLabels(highest, 200, 20, rows);
+        QVERIFY(200 - 200 * double(highest) / axis.top >= free);
+        QVERIFY(rows < 10 || axis.top <= 2.5 * double(highest));
     }
 
     void binsShownSpanWhatCanBeDrawn_data() {
@@ -339,21 +471,6 @@ class PictureGeometryTest : public QObject {
         const ui::ValueAxis axis = ui::countAxis(highest, steps);
         QCOMPARE(axis.step, step);
         QCOMPARE(axis.top, top);
-    }
-
-    void demandStepLabelsWholeDemands_data() {
-        QTest::addColumn<int>("bins");
-        QTest::addColumn<int>("step");
-        // Labels 10 wide and lines 10 high need 30 pixels each; the plot is 300 wide.
-        QTest::newRow("two demands by ones") << 2 << 1;
-        QTest::newRow("at most eight labels") << 100 << 20;
-        QTest::newRow("all the demands") << 10001 << 2000;
-    }
-    void demandStepLabelsWholeDemands() {
-        QFETCH(int, bins);
-        QFETCH(int, step);
-        const ui::HistogramAxes axes{QRect(0, 0, 300, 100), bins, 10};
-        QCOMPARE(ui::demandStep(axes, 10, 10), double(step));
     }
 
     void mergedBarsOnePerColumnAndSide_data() {
@@ -506,67 +623,6 @@ class PictureGeometryTest : public QObject {
         QFETCH(int, bins);
         QFETCH(double, mark);
         QCOMPARE(ui::capacityMark(capacity, bins), mark);
-    }
-
-    void capacityLabelBoxBesideTheMark_data() {
-        QTest::addColumn<QRect>("plot");
-        QTest::addColumn<double>("x");
-        QTest::addColumn<bool>("shown");
-        QTest::addColumn<QRectF>("box");
-        // A label 40 wide with half a line of padding, lines 10 high, the right edge at 199.
-        QTest::newRow("right of the mark")
-            << QRect(0, 0, 200, 100) << 50.0 << true << QRectF(52.5, 0, 45, 10);
-        QTest::newRow("just room right of the mark")
-            << QRect(0, 0, 200, 100) << 154.0 << true << QRectF(156.5, 0, 45, 10);
-        QTest::newRow("left of the mark near the right edge")
-            << QRect(0, 0, 200, 100) << 180.0 << true << QRectF(132.5, 0, 45, 10);
-        QTest::newRow("a plot two lines high")
-            << QRect(0, 5, 200, 20) << 50.0 << true << QRectF(52.5, 5, 45, 10);
-        QTest::newRow("none in a lower plot") << QRect(0, 5, 200, 19) << 50.0 << false << QRectF();
-    }
-    void capacityLabelBoxBesideTheMark() {
-        QFETCH(QRect, plot);
-        QFETCH(double, x);
-        QFETCH(bool, shown);
-        QFETCH(QRectF, box);
-        const auto placed = ui::capacityLabelBox(plot, x, 40, 10);
-        QCOMPARE(placed.has_value(), shown);
-        QCOMPARE(placed.value_or(QRectF()), box);
-    }
-
-    void ceilingLabelBoxEndsAtTheCeiling_data() {
-        QTest::addColumn<QRect>("plot");
-        QTest::addColumn<double>("x");
-        QTest::addColumn<QRectF>("capacityBox");  // empty: none
-        QTest::addColumn<bool>("shown");
-        QTest::addColumn<QRectF>("box");
-        // A label 40 wide with half a line of padding, lines 10 high, the right end at x 200.
-        QTest::newRow("at the top, left of the end")
-            << QRect(0, 0, 200, 100) << 200.0 << QRectF() << true << QRectF(152.5, 0, 45, 10);
-        QTest::newRow("beside the capacity's label")
-            << QRect(0, 0, 200, 100) << 200.0 << QRectF(52.5, 0, 45, 10) << true
-            << QRectF(152.5, 0, 45, 10);
-        QTest::newRow("a line lower under the capacity's label")
-            << QRect(0, 0, 200, 100) << 200.0 << QRectF(132.5, 0, 45, 10) << true
-            << QRectF(152.5, 10, 45, 10);
-        QTest::newRow("none where neither line is free")
-            << QRect(0, 0, 200, 29) << 200.0 << QRectF(132.5, 0, 45, 10) << false << QRectF();
-        QTest::newRow("none past the left edge")
-            << QRect(0, 0, 200, 100) << 40.0 << QRectF() << false << QRectF();
-        QTest::newRow("none in a low plot")
-            << QRect(0, 0, 200, 19) << 200.0 << QRectF() << false << QRectF();
-    }
-    void ceilingLabelBoxEndsAtTheCeiling() {
-        QFETCH(QRect, plot);
-        QFETCH(double, x);
-        QFETCH(QRectF, capacityBox);
-        QFETCH(bool, shown);
-        QFETCH(QRectF, box);
-        const auto placed = ui::ceilingLabelBox(
-            plot, x, 40, 10,
-            capacityBox.isEmpty() ? std::nullopt : std::optional<QRectF>(capacityBox));
-        QCOMPARE(placed.has_value(), shown);
-        QCOMPARE(placed.value_or(QRectF()), box);
     }
 
     // Each stretch of unchanged inputs runs to the tick before the next, the last to the

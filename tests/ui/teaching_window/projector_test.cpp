@@ -44,10 +44,10 @@ class ProjectorTest : public QObject, protected testing_support::FormDriver {
             const QString where = QStringLiteral("%1, %2, plot %3 high, %4 labels")
                                       .arg(QLatin1String(state), QLatin1String(name))
                                       .arg(plot.area.height())
-                                      .arg(plot.labelledValues.size());
+                                      .arg(plot.labels.values.size());
             qInfo("%s", qPrintable(where));
             QVERIFY2(plot.area.height() >= screen.height() / 4, qPrintable(where));
-            QVERIFY2(plot.labelledValues.size() >= 4, qPrintable(where));
+            QVERIFY2(plot.labels.values.size() >= 4, qPrintable(where));
             QVERIFY2(QAccessible::queryAccessibleInterface(picture)->role() == QAccessible::Chart,
                      qPrintable(where));
             const QRect onWindow(picture->mapTo(window, QPoint(0, 0)), picture->size());

@@ -432,6 +432,30 @@ class TeachingWindowTest : public QObject, protected testing_support::FormDriver
         QVERIFY(inChart("CopiedNote")->isVisible());
     }
 
+    // A legend names what its picture draws: the expected share, its band and the histogram's
+    // outline come with the answer, the guess and the overloads once there are any.
+    void legendsNameWhatIsDrawn() {
+        startTenPercentRun({drawOf(105), drawOf(3)});
+        const auto legend = [this](const char* name) {
+            QStringList texts;
+            for (const ui::LegendEntry& entry : inChart<ui::Picture>(name)->legend()) {
+                texts << entry.text;
+            }
+            return texts.join(QLatin1Char('|'));
+        };
+        press(chart(), Qt::Key_F7);
+        QCOMPARE(legend("ShareChart"), QString());
+        tick();
+        tick();
+        QTest::keyClicks(inChart<QLineEdit>("ClassGuess"), QStringLiteral("15"));
+        QCOMPARE(legend("ShareChart"), QStringLiteral("измерен|прогноза"));
+        QCOMPARE(legend("DemandHistogram"), QStringLiteral("до капацитета|претоварване"));
+        press(chart(), Qt::Key_F7);
+        QCOMPARE(legend("ShareChart"),
+                 QStringLiteral("измерен|очакван|коридор на 95\u00A0%|прогноза"));
+        QCOMPARE(legend("DemandHistogram"), QStringLiteral("до капацитета|претоварване|очаквано"));
+    }
+
     // The earlier runs drawn behind the current one go when the teacher says so, and only then.
     void forgettingEarlierRuns() {
         startTenPercentRun({drawOf(105), drawOf(3)});

@@ -17,11 +17,7 @@ namespace ui {
 ClassSharesChart::ClassSharesChart(const core::Model& model, const Lesson& lesson, QWidget* parent)
     : Picture(model, QStringLiteral("SharePerClass"),
               QStringLiteral("Измерен дял на претоварванията във всеки клас"),
-              QStringLiteral("Дял по класове, %"),
-              {{kMeasuredColour, false, QStringLiteral("клас")},
-               {kExpectedColour, true, QStringLiteral("очакван")},
-               {kBandColour, false, QStringLiteral("коридор на 95 %")}},
-              parent),
+              QStringLiteral("Дял по класове,\u00A0%"), parent),
       lesson_(lesson) {
     setToolTip(bandExplanation());
     connect(&lesson_, &Lesson::changed, this, [this] { update(); });
@@ -47,21 +43,51 @@ std::vector<double> ClassSharesChart::shares() const {
 }
 
 double ClassSharesChart::top() const {
-    const std::vector<double> values = shares();
-    const auto summary = run_ != nullptr ? std::optional(core::summarize(*run_)) : std::nullopt;
-    std::optional<double> high;
-    if (!lesson_.state().expectedShown) {
-        high.reset();
-    } else if (summary && summary->band) {
-        high = summary->band->high;
-    } else if (summary && summary->expected) {
-        high = summary->expected;
-    }
-    return sharesTop(values, high);
+    const Shown drawn = shown();
+    return sharesTop(shares(), drawn.hasBand       ? std::optional(drawn.band.high)
+                               : drawn.hasExpected ? std::optional(drawn.expected)
+                                                   : std::nullopt);
 }
 
 Picture::ValueScale ClassSharesChart::valueScale(int plotHeight, int line) const {
     return {valueAxis(top(), plotHeight, line, 100), ValueUnit::Percent};
+}
+
+ClassSharesChart::Shown ClassSharesChart::shown() const {
+    Shown drawn;
+    if (run_ == nullptr || !lesson_.state().expectedShown) {
+        return drawn;
+    }
+    const core::ClassesSummary summary = core::summarize(*run_);
+    // Plain values with flags: the optionals' copies trip a false warning of GCC 12.
+    drawn.hasBand = summary.band.has_value();
+    drawn.band = drawn.hasBand ? *summary.band : core::ShareBand{0, 0};
+    drawn.hasExpected = summary.expected.has_value();
+    drawn.expected = drawn.hasExpected ? *summary.expected : 0;
+    return drawn;
+}
+
+bool ClassSharesChart::Shown::outside(double share) const {
+    return hasBand && (share < band.low || share > band.high);
+}
+
+std::vector<LegendEntry> ClassSharesChart::legend() const {
+    const std::vector<double> values = shares();
+    const Shown drawn = shown();
+    std::vector<LegendEntry> entries;
+    if (std::ranges::any_of(values, [&](double share) { return !drawn.outside(share); })) {
+        entries.push_back({kMeasuredColour, LegendMark::Dot, QStringLiteral("клас")});
+    }
+    if (std::ranges::any_of(values, [&](double share) { return drawn.outside(share); })) {
+        entries.push_back({kOverloadColour, LegendMark::Dot, QStringLiteral("извън коридора")});
+    }
+    if (drawn.hasExpected) {
+        entries.push_back({kExpectedColour, LegendMark::Line, QStringLiteral("очакван")});
+    }
+    if (drawn.hasBand) {
+        entries.push_back({kBandColour, LegendMark::Box, QStringLiteral("коридор на 95\u00A0%")});
+    }
+    return entries;
 }
 
 QString ClassSharesChart::description() const {
@@ -77,25 +103,31 @@ void ClassSharesChart::paintEvent(QPaintEvent* /*event*/) {
     paintHeading(painter);
     const QFontMetrics metrics = painter.fontMetrics();
     const int line = metrics.height();
-    const Plot shown = this->plot();
-    const QRect plot = shown.area;
-    const double axisTop = shown.axis.top;
+    const Plot plotShown = this->plot();
+    const QRect plot = plotShown.area;
+    const double axisTop = plotShown.labels.axis.top;
 
-    paintValueGrid(painter, shown);
+    paintValueGrid(painter, plotShown);
     const int classes = run_ != nullptr ? run_->request().classes : 0;
-    std::vector<std::pair<double, QString>> across;
     if (classes > 0) {
-        // The first class, then every step of 1, 2 or 5 times a power of ten that fits.
-        across.emplace_back(classDot(plot, 0, classes, 0, axisTop).x(), QStringLiteral("1"));
-        const int labelWidth = metrics.horizontalAdvance(countText(classes, numbers()));
-        const auto step = static_cast<int>(std::max(
-            1.0, niceStep(classes, stepsFitting(plot.width(), labelWidth + 2 * line, 10))));
-        for (int number = std::max(step, 2); number <= classes; number += step) {
-            across.emplace_back(classDot(plot, number - 1, classes, 0, axisTop).x(),
-                                countText(number, numbers()));
-        }
+        // The first class, then every step of 1, 2 or 5 times a power of ten that fits, each
+        // under the middle of its column.
+        const AcrossRange range{.first = 1,
+                                .last = static_cast<double>(classes),
+                                .origin = static_cast<double>(plot.left()),
+                                .unit = static_cast<double>(plot.width()) / classes,
+                                .offset = -0.5};
+        const auto classLabel = [this](double number) { return countText(number, numbers()); };
+        const QString title = QStringLiteral("класове");
+        drawAxisAcross(
+            painter, plot, range,
+            acrossAxis(
+                range, [&](double number) { return metrics.horizontalAdvance(classLabel(number)); },
+                metrics.horizontalAdvance(title), plot.right(), line, 10),
+            classLabel, title);
+    } else {
+        drawAxisAcross(painter, plot, {}, {}, {}, QStringLiteral("класове"));
     }
-    drawAxisAcross(painter, plot, across, QStringLiteral("класове"));
     painter.drawLine(plot.bottomLeft(), plot.bottomRight());
     painter.drawLine(plot.bottomLeft(), plot.topLeft());
     if (run_ == nullptr) {
@@ -103,35 +135,30 @@ void ClassSharesChart::paintEvent(QPaintEvent* /*event*/) {
         return;
     }
 
-    const core::ClassesSummary summary = core::summarize(*run_);
-    // Plain values with flags: the optionals' copies trip a false warning of GCC 12.
-    const bool hasBand = lesson_.state().expectedShown && summary.band.has_value();
-    const core::ShareBand band = hasBand ? *summary.band : core::ShareBand{0, 0};
-    const bool hasExpected = lesson_.state().expectedShown && summary.expected.has_value();
-    const double expected = hasExpected ? *summary.expected : 0;
+    const Shown drawn = shown();
     const auto yOf = [&](double percent) {
         return plot.bottom() - plot.height() * percent / axisTop;
     };
     painter.save();
     painter.setClipRect(plot.adjusted(0, -1, 1, 1));
-    if (hasBand) {
-        painter.fillRect(
-            QRectF(QPointF(plot.left(), yOf(band.high)), QPointF(plot.right(), yOf(band.low))),
-            kBandColour);
+    if (drawn.hasBand) {
+        painter.fillRect(QRectF(QPointF(plot.left(), yOf(drawn.band.high)),
+                                QPointF(plot.right(), yOf(drawn.band.low))),
+                         kBandColour);
     }
-    if (hasExpected) {
+    if (drawn.hasExpected) {
         painter.setPen(QPen(kExpectedColour, 3));
-        painter.drawLine(QPointF(plot.left(), yOf(expected)), QPointF(plot.right(), yOf(expected)));
+        painter.drawLine(QPointF(plot.left(), yOf(drawn.expected)),
+                         QPointF(plot.right(), yOf(drawn.expected)));
     }
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
-    // Dots as wide as a column allows, between two pixels and a third of a line.
+    // Dots as wide as a column allows, between two pixels and half a line, as in the legend.
     const double column = static_cast<double>(plot.width()) / std::max(classes, 1);
-    const double radius = std::clamp(column / 3, 1.5, line / 6.0);
+    const double radius = std::clamp(column / 3, 1.5, line / 4.0);
     const std::vector<double> values = shares();
     for (std::size_t i = 0; i < values.size(); ++i) {
-        const bool inside = hasBand && values[i] >= band.low && values[i] <= band.high;
-        painter.setBrush(inside || !hasBand ? kMeasuredColour : kOverloadColour);
+        painter.setBrush(drawn.outside(values[i]) ? kOverloadColour : kMeasuredColour);
         painter.drawEllipse(classDot(plot, static_cast<int>(i), classes, values[i], axisTop),
                             radius, radius);
     }

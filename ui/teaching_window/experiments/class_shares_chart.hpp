@@ -23,6 +23,7 @@ class ClassSharesChart final : public Picture {
     void setRun(const core::ClassesRun* run);
 
     [[nodiscard]] QString description() const override;
+    [[nodiscard]] std::vector<LegendEntry> legend() const override;
     [[nodiscard]] QSize sizeHint() const override { return {480, 300}; }
 
   protected:
@@ -30,6 +31,18 @@ class ClassSharesChart final : public Picture {
     void paintEvent(QPaintEvent* event) override;
 
   private:
+    // The expected share and the band as far as they are drawn: known and shown.
+    struct Shown {
+        bool hasBand = false;
+        core::ShareBand band{0, 0};
+        bool hasExpected = false;
+        double expected = 0;
+
+        // Whether a class's share is drawn as out of the band.
+        [[nodiscard]] bool outside(double share) const;
+    };
+    [[nodiscard]] Shown shown() const;
+
     // The finished classes' shares, in percent.
     [[nodiscard]] std::vector<double> shares() const;
     [[nodiscard]] double top() const;

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "ui/teaching_window/pictures/label_placement.hpp"
 #include "ui/teaching_window/pictures/plot_geometry.hpp"
 
 namespace ui {
@@ -33,6 +34,17 @@ QPointF classDot(const QRect& plot, int index, int classes, double percent, doub
 QPointF curvePoint(const QRect& plot, double percent, double share, double top) {
     return {plot.left() + plot.width() * percent / kLastPercent,
             plot.bottom() - plot.height() * share / top};
+}
+
+QRectF currentRing(QPointF mark, int line) {
+    // Its pen, 3 pixels, reaches beyond the radius.
+    const double reach = line / 3.0 + 2;
+    return {mark.x() - reach, mark.y() - reach, 2 * reach, 2 * reach};
+}
+
+std::vector<QRectF> currentLabelBoxes(QPointF mark, int labelWidth, int line) {
+    return nearby(QRectF(mark.x() + line / 2.0, mark.y() - 1.5 * line, labelWidth, line),
+                  QPointF(line, line / 2.0), 8);
 }
 
 std::optional<int> nearestPercent(const QRect& plot, double x) {

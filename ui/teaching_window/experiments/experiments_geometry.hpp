@@ -6,6 +6,7 @@
 
 #include <QPointF>
 #include <QRect>
+#include <QRectF>
 #include <optional>
 #include <span>
 #include <vector>
@@ -23,6 +24,12 @@ QPointF classDot(const QRect& plot, int index, int classes, double percent, doub
 // The point of overselling percentage `percent` (0 to 99) with an expected share `share` on
 // the curve's plot.
 QPointF curvePoint(const QRect& plot, double percent, double share, double top);
+
+// The ring around the current inputs' point `mark` on the curve, for lines `line` high.
+QRectF currentRing(QPointF mark, int line);
+// Where the label of the current inputs' point `mark` may go, the best first: above it to the
+// right, then ever farther around.
+std::vector<QRectF> currentLabelBoxes(QPointF mark, int labelWidth, int line);
 
 // The overselling percentage, 0 to 99, whose point is nearest to `x` across the plot; none
 // outside it.

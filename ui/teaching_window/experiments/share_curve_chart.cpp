@@ -14,10 +14,13 @@
 #include "runtime/number_from_text.hpp"
 #include "ui/common/number_texts.hpp"
 #include "ui/teaching_window/experiments/experiments_geometry.hpp"
+#include "ui/teaching_window/pictures/label_placement.hpp"
 #include "ui/teaching_window/pictures/picture_painting.hpp"
 
 namespace ui {
 namespace {
+
+constexpr double kLastPercent = 99;
 
 // The overselling percentage the boxes hold, where the curve has it: the overselling case
 // with a percentage from 0 to 99; the safety case is the curve's 0 %.
@@ -37,10 +40,7 @@ std::optional<double> currentPercent(const core::Model& model) {
 ShareCurveChart::ShareCurveChart(const core::Model& model, const Lesson& lesson, QWidget* parent)
     : Picture(model, QStringLiteral("ShareAgainstOverselling"),
               QStringLiteral("Очакван дял на претоварванията спрямо процента надпродажба"),
-              QStringLiteral("Очакван дял, %"),
-              {{kExpectedColour, true, QStringLiteral("очакван дял")},
-               {kOverloadColour, false, QStringLiteral("сега")}},
-              parent),
+              QStringLiteral("Очакван дял,\u00A0%"), parent),
       lesson_(lesson) {
     // Tooltips for every point, wherever the pointer rests.
     setMouseTracking(true);
@@ -69,6 +69,28 @@ double ShareCurveChart::top() const {
 
 Picture::ValueScale ShareCurveChart::valueScale(int plotHeight, int line) const {
     return {valueAxis(top(), plotHeight, line, 100), ValueUnit::Percent};
+}
+
+std::optional<QPointF> ShareCurveChart::now() const {
+    const auto percent = currentPercent(model());
+    const auto share = core::expectedSharePercent(model());
+    if (!percent || !share) {
+        return std::nullopt;
+    }
+    return QPointF(*percent, *share);
+}
+
+std::vector<LegendEntry> ShareCurveChart::legend() const {
+    if (!lesson_.state().expectedShown) {
+        return {};
+    }
+    std::vector<LegendEntry> entries{
+        {kExpectedColour, LegendMark::DottedLine, QStringLiteral("очакван дял"), 1}};
+    if (now()) {
+        entries.push_back(
+            {kOverloadColour, LegendMark::Ring, QStringLiteral("сегашните стойности")});
+    }
+    return entries;
 }
 
 QString ShareCurveChart::description() const {
@@ -121,14 +143,21 @@ void ShareCurveChart::paintEvent(QPaintEvent* /*event*/) {
     const int line = metrics.height();
     const Plot shown = this->plot();
     const QRect plot = shown.area;
-    const double axisTop = shown.axis.top;
+    const double axisTop = shown.labels.axis.top;
 
     paintValueGrid(painter, shown);
-    std::vector<std::pair<double, QString>> across;
-    for (const int percent : {0, 20, 40, 60, 80, 99}) {
-        across.emplace_back(curvePoint(plot, percent, 0, axisTop).x(), QString::number(percent));
-    }
-    drawAxisAcross(painter, plot, across, QStringLiteral("надпродажба, %"));
+    const AcrossRange range{.first = 0,
+                            .last = kLastPercent,
+                            .origin = static_cast<double>(plot.left()),
+                            .unit = plot.width() / kLastPercent};
+    const auto percentLabel = [](double percent) { return QString::number(percent); };
+    const QString title = QStringLiteral("надпродажба,\u00A0%");
+    drawAxisAcross(
+        painter, plot, range,
+        acrossAxis(
+            range, [&](double percent) { return metrics.horizontalAdvance(percentLabel(percent)); },
+            metrics.horizontalAdvance(title), plot.right(), line, 5),
+        percentLabel, title);
     painter.drawLine(plot.bottomLeft(), plot.bottomRight());
     painter.drawLine(plot.bottomLeft(), plot.topLeft());
     if (!lesson_.state().expectedShown) {
@@ -156,20 +185,26 @@ void ShareCurveChart::paintEvent(QPaintEvent* /*event*/) {
     for (const QPointF& point : path) {
         painter.drawEllipse(point, radius, radius);
     }
-    const auto percent = currentPercent(model());
-    const auto now = core::expectedSharePercent(model());
-    if (percent && now) {
-        const QPointF mark = curvePoint(plot, *percent, *now, axisTop);
+    if (const auto current = now()) {
+        const QPointF mark = curvePoint(plot, current->x(), current->y(), axisTop);
         painter.setBrush(Qt::NoBrush);
         painter.setPen(QPen(kOverloadColour, 3));
         painter.drawEllipse(mark, line / 3.0, line / 3.0);
-        const QString label = twoDecimals(*now, numbers()) + QStringLiteral(" %");
+        const QRectF ring = currentRing(mark, line);
+        const QString label = twoDecimals(current->y(), numbers()) + QStringLiteral("\u00A0%");
         const int width = metrics.horizontalAdvance(label);
-        // Beside the mark, on the side with room, above the curve.
-        const double x = mark.x() + width + line < plot.right() ? mark.x() + line / 2.0
-                                                                : mark.x() - line / 2.0 - width;
-        painter.setPen(kOverloadColour);
-        painter.drawText(QRectF(x, mark.y() - 1.5 * line, width, line), Qt::AlignLeft, label);
+        // Beside the mark, off the ring and the curve where there is room, inside the plot.
+        const auto placed =
+            placeLabels(QRectF(plot),
+                        {shrinking(width, line,
+                                   [&](int labelWidth, int textLine) {
+                                       return currentLabelBoxes(mark, labelWidth, textLine);
+                                   })},
+                        std::span(&ring, 1), std::span(&path, 1));
+        if (placed.front()) {
+            painter.setPen(kOverloadColour);
+            drawLabel(painter, *placed.front(), label, Qt::AlignLeft, line);
+        }
     }
     painter.restore();
 }

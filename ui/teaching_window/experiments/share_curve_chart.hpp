@@ -22,6 +22,7 @@ class ShareCurveChart final : public Picture {
     ShareCurveChart(const core::Model& model, const Lesson& lesson, QWidget* parent = nullptr);
 
     [[nodiscard]] QString description() const override;
+    [[nodiscard]] std::vector<LegendEntry> legend() const override;
     [[nodiscard]] QSize sizeHint() const override { return {480, 300}; }
 
   protected:
@@ -33,6 +34,9 @@ class ShareCurveChart final : public Picture {
     // The curve, made again only when the capacity changed.
     [[nodiscard]] const std::vector<std::optional<double>>& curve() const;
     [[nodiscard]] double top() const;
+    // The current inputs on the curve, as overselling percent across and expected share up;
+    // none where the curve has no point for them.
+    [[nodiscard]] std::optional<QPointF> now() const;
 
     const Lesson& lesson_;
     mutable std::optional<double> curveCapacity_;

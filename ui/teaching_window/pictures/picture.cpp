@@ -29,12 +29,8 @@ void installPictureAccessibility() {
 }
 
 Picture::Picture(const core::Model& model, const QString& objectName, const QString& accessibleName,
-                 QString title, std::vector<LegendEntry> legend, QWidget* parent)
-    : QWidget(parent),
-      model_(model),
-      numbers_(NumberFormat::of(model)),
-      title_(std::move(title)),
-      legend_(std::move(legend)) {
+                 QString title, QWidget* parent)
+    : QWidget(parent), model_(model), numbers_(NumberFormat::of(model)), title_(std::move(title)) {
     setObjectName(objectName);
     setAccessibleName(accessibleName);
     setFocusPolicy(Qt::StrongFocus);
@@ -42,54 +38,62 @@ Picture::Picture(const core::Model& model, const QString& objectName, const QStr
 }
 
 Picture::Plot Picture::plot() const {
-    const QFontMetrics metrics = fontMetrics();
+    const QFontMetrics metrics(textFont(size()));
     const int line = metrics.height();
     const int headingHeight = heading().height;
-    const ValueScale scale = valueScale(plotHeight(size(), headingHeight, line), line);
+    const int height = plotHeight(size(), headingHeight, line);
+    const ValueScale scale = valueScale(height, line);
     // Percentages leave room for the widest they can reach, so the plot keeps its place as
     // the axis grows; counts for the top one.
     const double widest = scale.unit == ValueUnit::Percent ? 100 : scale.axis.top;
     const QRect area = plotArea(size(), headingHeight,
                                 metrics.horizontalAdvance(valueLabel(widest, scale.unit)), line);
-    return {area, scale.axis, scale.unit,
-            labelledValues(area, scale.axis.top, scale.axis.step, line)};
+    return {
+        area,
+        valueLabels(area, line,
+                    [this, height](int labelLine) { return valueScale(height, labelLine).axis; }),
+        scale.unit};
 }
 
-HeadingLayout Picture::headingAt(int width) const {
+QFont Picture::textFont(QSize size) const {
+    return scaledFont(font(), pictureTextScale(size, fontMetrics().height()));
+}
+
+HeadingLayout Picture::headingAt(QSize size) const {
     QStringList texts;
-    for (const LegendEntry& entry : legend_) {
+    for (const LegendEntry& entry : legend()) {
         texts.append(entry.text);
     }
-    return headingLayout(fontMetrics(), width, title_, texts);
+    return headingLayout(QFontMetrics(textFont(size)), size.width(), title_, texts);
 }
 
 HeadingLayout Picture::heading() const {
-    return headingAt(width());
+    return headingAt(size());
 }
 
-int Picture::chromeHeight(int width) const {
-    return pictureChrome(headingAt(width).height, fontMetrics().height());
+int Picture::chromeHeight(QSize size) const {
+    return pictureChrome(headingAt(size).height, QFontMetrics(textFont(size)).height());
 }
 
 QSize Picture::minimumSizeHint() const {
     // A plot of two lines at least, under the heading at its narrowest.
     constexpr int kNarrowest = 200;
-    return {kNarrowest, chromeHeight(kNarrowest) + 2 * fontMetrics().height()};
+    return {kNarrowest, chromeHeight({kNarrowest, 0}) + 2 * fontMetrics().height()};
 }
 
 void Picture::paintHeading(QPainter& painter) const {
-    beginPicture(painter, *this);
-    drawHeading(painter, heading(), legend_);
+    beginPicture(painter, *this, textFont(size()));
+    drawHeading(painter, heading(), legend());
 }
 
 void Picture::paintValueGrid(QPainter& painter, const Plot& plot) const {
-    drawValueGrid(painter, plot.area, plot.axis.top, plot.axis.step, plot.labelledValues,
+    drawValueGrid(painter, plot.area, plot.labels,
                   [this, unit = plot.unit](double value) { return valueLabel(value, unit); });
 }
 
 QString Picture::valueLabel(double value, ValueUnit unit) const {
     if (unit == ValueUnit::Percent) {
-        return plainNumber(value, numbers_) + QStringLiteral(" %");
+        return plainNumber(value, numbers_) + QStringLiteral("\u00A0%");
     }
     return countText(value, numbers_);
 }

@@ -26,21 +26,26 @@ class Picture : public QWidget {
     // labels show: what the picture paints.
     struct Plot {
         QRect area;
-        ValueAxis axis;
+        ValueLabels labels;
         ValueUnit unit;
-        std::vector<double> labelledValues;
     };
 
     Picture(const core::Model& model, const QString& objectName, const QString& accessibleName,
-            QString title, std::vector<LegendEntry> legend, QWidget* parent);
+            QString title, QWidget* parent);
 
     // What the picture shows, in words, for a screen reader.
     [[nodiscard]] virtual QString description() const = 0;
 
     [[nodiscard]] Plot plot() const;
 
-    // How much of its height the picture needs besides its plot at a width.
-    [[nodiscard]] int chromeHeight(int width) const;
+    // The legend's entries for what the picture draws now, and only those.
+    [[nodiscard]] virtual std::vector<LegendEntry> legend() const = 0;
+
+    // How much of its height the picture needs besides its plot at a size.
+    [[nodiscard]] int chromeHeight(QSize size) const;
+
+    // The picture's text at a size: the window's, larger on a large screen.
+    [[nodiscard]] QFont textFont(QSize size) const;
 
     [[nodiscard]] QSize minimumSizeHint() const override;
 
@@ -62,13 +67,12 @@ class Picture : public QWidget {
     void paintValueGrid(QPainter& painter, const Plot& plot) const;
 
   private:
-    [[nodiscard]] HeadingLayout headingAt(int width) const;
+    [[nodiscard]] HeadingLayout headingAt(QSize size) const;
     [[nodiscard]] QString valueLabel(double value, ValueUnit unit) const;
 
     const core::Model& model_;
     NumberFormat numbers_;
     QString title_;
-    std::vector<LegendEntry> legend_;
 };
 
 // Makes the pictures charts to assistive tools, named and described by their widgets. Once for

@@ -52,11 +52,16 @@ void PictureArea::resizeEvent(QResizeEvent* event) {
 void PictureArea::arrange() {
     const int spacing = std::max(layout_->spacing(), 0);
     const int half = (width() - spacing) / 2;
+    // Each picture's chrome at the size it would have, since its text grows with it.
+    const int stackedFirst = (height() - spacing) * 5 / 9;
     const PictureRoom room{
         .area = size(),
         .spacing = spacing,
-        .stackedChrome = std::max(first_->chromeHeight(width()), second_->chromeHeight(width())),
-        .sideBySideChrome = std::max(first_->chromeHeight(half), second_->chromeHeight(half)),
+        .stackedChrome =
+            std::max(first_->chromeHeight({width(), stackedFirst}),
+                     second_->chromeHeight({width(), height() - spacing - stackedFirst})),
+        .sideBySideChrome = std::max(first_->chromeHeight({half, height()}),
+                                     second_->chromeHeight({half, height()})),
         .quarterScreen = screen() != nullptr ? screen()->geometry().height() / 4 : 0,
     };
     const auto direction =

@@ -6,6 +6,7 @@
 // the desktop's scheme, the grid and the axes' labels, the heading and the legend.
 
 #include <QColor>
+#include <QFont>
 #include <QPainter>
 #include <QRect>
 #include <QString>
@@ -26,24 +27,45 @@ inline const QColor kBandColour{0x2E, 0xA0, 0x4F, 0x48};
 inline const QColor kNormalColour{0x5B, 0x7F, 0xC4};
 inline const QColor kOverloadColour{0xD0, 0x20, 0x20};
 
-// Grid lines across the plot at every step from 0 to top, with the labelled values on its
-// left.
-void drawValueGrid(QPainter& painter, const QRect& plot, double top, double step,
-                   const std::vector<double>& labelled,
+// `font` at `scale` times its size.
+QFont scaledFont(const QFont& font, double scale);
+
+// Grid lines across the plot at every step of `labels`' axis, with its labelled values on the
+// plot's left at their size.
+void drawValueGrid(QPainter& painter, const QRect& plot, const ValueLabels& labels,
                    const std::function<QString(double)>& label);
 
-// The labels of the axis across under the plot, and its title at the right end of the same
-// row; a label that would run into the title or into the label before is left out.
-void drawAxisAcross(QPainter& painter, const QRect& plot,
-                    const std::vector<std::pair<double, QString>>& labels, const QString& title);
+// A tick under the plot at each of `axis`'s values, the labels of those it labels, and the
+// axis's title at the right end of the same row, at the axis's size.
+void drawAxisAcross(QPainter& painter, const QRect& plot, const AcrossRange& range,
+                    const AcrossAxis& axis, const std::function<QString(double)>& label,
+                    const QString& title);
 
-// Starts a picture: background, font, and the focus frame when the widget has focus.
-void beginPicture(QPainter& painter, const QWidget& widget);
+// `text` in `box` on one line, at the size that makes a line as high as the box where the
+// picture's lines are `line` high.
+void drawLabel(QPainter& painter, const QRectF& box, const QString& text, Qt::Alignment align,
+               int line);
+
+// Starts a picture: background, its font, and the focus frame when the widget has focus.
+void beginPicture(QPainter& painter, const QWidget& widget, const QFont& font);
+
+// What a legend entry shows of the mark it names, drawn as the picture draws that mark.
+enum class LegendMark {
+    Line,
+    DashedLine,
+    // A thin line through dots, as a curve of points.
+    DottedLine,
+    Box,
+    Dot,
+    Ring,
+};
 
 struct LegendEntry {
     QColor colour;
-    bool line;  // a line sample, else a filled box
+    LegendMark mark;
     QString text;
+    // The pen of a line or a ring.
+    double width = 3;
 };
 
 // The picture's title and its legend along the top, where `layout` puts them.

@@ -100,10 +100,6 @@ double niceStep(double span, int divisions) {
     return 10 * power;
 }
 
-int stepsFitting(int pixels, int perStep, int most) {
-    return perStep <= 0 ? most : std::clamp(pixels / perStep, 1, most);
-}
-
 double raisedToStep(double top, double step, double most) {
     return std::min(std::ceil(top / step - 1e-9) * step, most);
 }
@@ -134,23 +130,6 @@ double valueStep(double top, int plotHeight, int line) {
     return step;
 }
 
-std::vector<bool> acrossLabelsShown(const std::vector<AcrossLabel>& labels, double right,
-                                    int line) {
-    std::vector<bool> shown;
-    shown.reserve(labels.size());
-    double lastRight = -1e9;
-    for (const AcrossLabel& label : labels) {
-        const double left = label.centre - label.width / 2.0;
-        const double end = label.centre + label.width / 2.0;
-        const bool fits = end <= right - line / 4.0 && left >= lastRight + line / 2.0;
-        shown.push_back(fits);
-        if (fits) {
-            lastRight = end;
-        }
-    }
-    return shown;
-}
-
 ValueAxis valueAxis(double top, int plotHeight, int line, double most) {
     const double step = valueStep(top, plotHeight, line);
     if (!(top > 0) || !(step > 0)) {
@@ -173,6 +152,91 @@ std::vector<double> labelledValues(const QRect& plot, double top, double step, i
         }
     }
     return values;
+}
+
+ValueLabels valueLabels(const QRect& plot, int line, const std::function<ValueAxis(int)>& axisFor) {
+    ValueLabels labels;
+    for (const double scale : kLabelScales) {
+        const int scaledLine = std::max(1, static_cast<int>(std::lround(line * scale)));
+        const ValueAxis axis = axisFor(scaledLine);
+        labels = {axis, scale, labelledValues(plot, axis.top, axis.step, scaledLine)};
+        if (labels.values.size() >= 3) {
+            break;
+        }
+    }
+    return labels;
+}
+
+namespace {
+
+// The values `range` labels at `step`.
+std::vector<double> acrossValues(const AcrossRange& range, double step) {
+    std::vector<double> values{range.first};
+    for (double value = (std::floor(range.first / step + 1e-9) + 1) * step;
+         value <= range.last + 1e-9; value += step) {
+        values.push_back(value);
+    }
+    return values;
+}
+
+// How many of `values`, from the first, carry a label at `scale`: those that end half a line
+// before the title; none where two of them come closer than half a line.
+std::size_t acrossLabelsFitting(const AcrossRange& range, const std::vector<double>& values,
+                                const std::function<int(double)>& labelWidth, double titleLeft,
+                                double line, double scale) {
+    double lastRight = -1e300;
+    std::size_t fitting = 0;
+    for (const double value : values) {
+        const double half = labelWidth(value) * scale / 2;
+        const double centre = range.xOf(value);
+        if (centre - half < lastRight + line * scale / 2) {
+            return 0;
+        }
+        if (centre + half > titleLeft - line * scale / 2) {
+            break;
+        }
+        lastRight = centre + half;
+        ++fitting;
+    }
+    return fitting;
+}
+
+}  // namespace
+
+AcrossAxis acrossAxis(const AcrossRange& range, const std::function<int(double)>& labelWidth,
+                      int titleWidth, double right, int line, int most) {
+    const double span = range.last - range.first;
+    // A range has no more values than its whole numbers, at steps of one.
+    const double wholes =
+        std::max(0.0, std::floor(range.last + 1e-9) - std::floor(range.first + 1e-9));
+    const std::size_t wanted = wholes >= 2 ? 3 : static_cast<std::size_t>(wholes) + 1;
+    AcrossAxis axis;
+    for (const double scale : kLabelScales) {
+        const double titleLeft = right - titleWidth * scale;
+        // The smallest step whose labels keep apart, up to the one that leaves the first value
+        // alone.
+        for (double step = std::max(1.0, niceStep(span, most));; step = niceStep(step * 1.5, 1)) {
+            std::vector<double> values = acrossValues(range, step);
+            const std::size_t fitting =
+                acrossLabelsFitting(range, values, labelWidth, titleLeft, line, scale);
+            if (fitting > 0 || values.size() == 1) {
+                axis = {scale, std::move(values), fitting};
+                break;
+            }
+        }
+        if (axis.labelled >= wanted) {
+            break;
+        }
+    }
+    return axis;
+}
+
+double pictureTextScale(QSize size, int line) {
+    if (line <= 0) {
+        return 1;
+    }
+    const double wanted = std::min(size.width() / 75.0, size.height() / 12.0);
+    return std::max(1.0, wanted / line);
 }
 
 }  // namespace ui

@@ -11,6 +11,7 @@
 #include "core/draw.hpp"
 #include "core/expected_share.hpp"
 #include "ui/common/number_texts.hpp"
+#include "ui/teaching_window/pictures/label_placement.hpp"
 #include "ui/teaching_window/pictures/picture_painting.hpp"
 #include "ui/teaching_window/run_page/histogram_geometry.hpp"
 #include "ui/teaching_window/words/teaching_texts.hpp"
@@ -29,24 +30,63 @@ QString outlineSentence() {
 
 }  // namespace
 
-DemandHistogram::DemandHistogram(const core::Model& model, QWidget* parent)
+DemandHistogram::DemandHistogram(const core::Model& model, const Lesson& lesson, QWidget* parent)
     : Picture(model, QStringLiteral("DemandHistogram"),
               QStringLiteral("Колко пъти е изтеглено всяко търсене"),
-              QStringLiteral("Брой тегления на всяко търсене"),
-              {{kNormalColour, false, QStringLiteral("до капацитета")},
-               {kOverloadColour, false, QStringLiteral("претоварване")},
-               {kExpectedOutlineColour, true, QStringLiteral("очаквано")}},
-              parent) {
+              QStringLiteral("Колко пъти е изтеглено всяко търсене"), parent),
+      lesson_(lesson) {
+    showToolTip();
+    connect(&lesson_, &Lesson::changed, this, [this] {
+        showToolTip();
+        update();
+    });
+}
+
+void DemandHistogram::showToolTip() {
     // Pupils divide the demands above the capacity by all demands and get another share; the
-    // uneven remainder is why, and the outline is where they can see it.
+    // uneven remainder is why, and the outline is where they can see it once it is shown.
     const QString draws = countText(core::kDrawScale, numbers());
-    setToolTip(QStringLiteral("Програмата тегли число от 0 до %1 и за търсене взема остатъка му "
-                              "при деление на тавана. Когато %1 не се дели точно на тавана, "
-                              "по-малките търсения се падат по-често от по-големите, затова "
-                              "очакваният дял на претоварванията не е просто броят на "
-                              "търсенията над капацитета, разделен на броя на всички търсения. ")
-                   .arg(draws) +
-               outlineSentence());
+    QString tip = QStringLiteral(
+                      "Програмата тегли число от 0 до %1 и за търсене взема остатъка му "
+                      "при деление на тавана. Когато %1 не се дели точно на тавана, "
+                      "по-малките търсения се падат по-често от по-големите, затова "
+                      "очакваният дял на претоварванията не е просто броят на "
+                      "търсенията над капацитета, разделен на броя на всички търсения.")
+                      .arg(draws);
+    if (lesson_.state().expectedShown) {
+        tip += QLatin1Char(' ') + outlineSentence();
+    }
+    setToolTip(tip);
+}
+
+bool DemandHistogram::outlineDrawn() const {
+    return lesson_.state().expectedShown &&
+           core::drawableDemands(core::drawCeiling(model())).has_value() &&
+           model().statistics.latest().tick > 0;
+}
+
+std::vector<LegendEntry> DemandHistogram::legend() const {
+    const auto counts = model().statistics.demandCounts();
+    const double capacity = core::capacity(model());
+    bool carried = false;
+    bool overloads = false;
+    for (std::size_t demand = 0; demand < counts.size(); ++demand) {
+        if (counts[demand] > 0) {
+            (capacity < static_cast<double>(demand) ? overloads : carried) = true;
+        }
+    }
+    std::vector<LegendEntry> entries;
+    if (carried) {
+        entries.push_back({kNormalColour, LegendMark::Box, QStringLiteral("до капацитета")});
+    }
+    if (overloads) {
+        entries.push_back({kOverloadColour, LegendMark::Box, QStringLiteral("претоварване")});
+    }
+    if (outlineDrawn()) {
+        entries.push_back(
+            {kExpectedOutlineColour, LegendMark::Line, QStringLiteral("очаквано"), 1});
+    }
+    return entries;
 }
 
 QString DemandHistogram::description() const {
@@ -82,7 +122,7 @@ QString DemandHistogram::description() const {
                 "(претоварвания): %4. Най-често изтеглено търсене: %5, %6.")
                 .arg(count(draws), count(lowest), count(counts.size() - 1), count(above),
                      count(mostFrequent), times);
-    if (core::drawableDemands(core::drawCeiling(model()))) {
+    if (outlineDrawn()) {
         text += QLatin1Char(' ') + outlineSentence();
     }
     return text;
@@ -91,7 +131,9 @@ QString DemandHistogram::description() const {
 Picture::ValueScale DemandHistogram::valueScale(int plotHeight, int line) const {
     const auto counts = model().statistics.demandCounts();
     const std::uint64_t highest = counts.empty() ? 0 : *std::ranges::max_element(counts);
-    return {countAxis(highest, valueDivisions(plotHeight, line)), ValueUnit::Count};
+    // The capacity's label, and with overselling the ceiling's, above the bars.
+    return {countAxisUnderLabels(highest, plotHeight, line, core::isOverselling(model()) ? 2 : 1),
+            ValueUnit::Count};
 }
 
 void DemandHistogram::paintEvent(QPaintEvent* /*event*/) {
@@ -104,25 +146,30 @@ void DemandHistogram::paintEvent(QPaintEvent* /*event*/) {
     const int bins = binsShown(model(), counts);
     const Plot shown = this->plot();
     const QRect plot = shown.area;
-    const HistogramAxes axes{plot, bins, shown.axis.top};
+    const HistogramAxes axes{plot, bins, shown.labels.axis.top};
 
     paintValueGrid(painter, shown);
-    const double xStep =
-        demandStep(axes, metrics.horizontalAdvance(countText(bins, numbers())), line);
-    std::vector<std::pair<double, QString>> across;
-    for (int i = 0; i * xStep < bins; ++i) {
-        across.emplace_back(axes.xOf(i * xStep + 0.5), countText(i * xStep, numbers()));
-    }
-    drawAxisAcross(painter, plot, across, QStringLiteral("търсене"));
+    const AcrossRange range = demandRange(axes);
+    const auto demandLabel = [this](double demand) { return countText(demand, numbers()); };
+    const QString acrossTitle = QStringLiteral("търсене");
+    drawAxisAcross(
+        painter, plot, range,
+        acrossAxis(
+            range, [&](double demand) { return metrics.horizontalAdvance(demandLabel(demand)); },
+            metrics.horizontalAdvance(acrossTitle), plot.right(), line, 8),
+        demandLabel, acrossTitle);
 
     std::uint64_t draws = 0;
     for (const std::uint64_t count : counts) {
         draws += count;
     }
+    std::vector<QRectF> marks;
     for (const Bar& bar : mergedBars(axes, counts, capacity)) {
-        painter.fillRect(barRect(axes, bar), bar.overload ? kOverloadColour : kNormalColour);
+        marks.push_back(barRect(axes, bar));
+        painter.fillRect(marks.back(), bar.overload ? kOverloadColour : kNormalColour);
     }
-    if (const auto units = core::expectedDemandUnits(core::drawCeiling(model()))) {
+    const auto units = core::expectedDemandUnits(core::drawCeiling(model()));
+    if (units && outlineDrawn()) {
         const std::vector<Bar> steps = expectedSteps(axes, *units, draws, capacity);
         painter.save();
         painter.setRenderHint(QPainter::Antialiasing, false);
@@ -139,27 +186,36 @@ void DemandHistogram::paintEvent(QPaintEvent* /*event*/) {
     painter.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
     // Without overselling the ceiling is the capacity itself, which is why nothing passes it.
     const bool overselling = core::isOverselling(model());
-    const QString label =
+    QStringList labels{
         (overselling ? QStringLiteral("капацитет %1") : QStringLiteral("капацитет = таван %1"))
-            .arg(countText(capacity, numbers()));
-    const auto capacityBox = capacityLabelBox(plot, x, metrics.horizontalAdvance(label), line);
-    const auto drawLabel = [&](const QRectF& box, const QString& text) {
-        painter.fillRect(box, QColor(255, 255, 255, 210));
-        painter.setPen(kChartText);
-        painter.drawText(box, Qt::AlignCenter, text);
+            .arg(countText(capacity, numbers()))};
+    const auto beside = [&](double at, const QString& text, bool rightFirst) {
+        return shrinking(metrics.horizontalAdvance(text), line, [&](int width, int textLine) {
+            return markLabelBoxes(plot, at, width, textLine, rightFirst);
+        });
     };
-    if (capacityBox) {
-        drawLabel(*capacityBox, label);
-    }
+    std::vector<std::optional<QRectF>> placed =
+        placeLabels(QRectF(plot), {beside(x, labels.front(), true)}, marks);
     const auto drawable = core::drawableDemands(core::drawCeiling(model()));
-    // Beyond the axis the ceiling's end is not on the picture, so it is not named there.
+    // Beyond the axis the ceiling's end is not on the picture, so it is not named there; its
+    // label keeps to the ceiling's side of the capacity's mark.
     if (overselling && drawable && *drawable <= bins) {
-        const QString ceiling =
-            QStringLiteral("таван %1").arg(countText(static_cast<double>(*drawable), numbers()));
-        if (const auto box =
-                ceilingLabelBox(plot, axes.xOf(static_cast<double>(*drawable)),
-                                metrics.horizontalAdvance(ceiling), line, capacityBox)) {
-            drawLabel(*box, ceiling);
+        labels.append(
+            QStringLiteral("таван %1").arg(countText(static_cast<double>(*drawable), numbers())));
+        const double ceilingX = axes.xOf(static_cast<double>(*drawable));
+        marks.push_back(besideCapacityOnly(plot, x, ceilingX));
+        if (placed.front()) {
+            marks.push_back(*placed.front());
+        }
+        placed.push_back(
+            placeLabels(QRectF(plot), {beside(ceilingX, labels.back(), false)}, marks).front());
+    }
+    for (std::size_t i = 0; i < placed.size(); ++i) {
+        if (placed[i]) {
+            painter.fillRect(*placed[i], QColor(255, 255, 255, 210));
+            painter.setPen(kChartText);
+            drawLabel(painter, *placed[i], labels.at(static_cast<qsizetype>(i)), Qt::AlignHCenter,
+                      line);
         }
     }
 

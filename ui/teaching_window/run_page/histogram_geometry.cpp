@@ -52,9 +52,19 @@ ValueAxis countAxis(std::uint64_t highest, int steps) {
     return {std::max(3.0, std::ceil(static_cast<double>(highest) / step)) * step, step};
 }
 
-double demandStep(const HistogramAxes& axes, int labelWidth, int line) {
-    return std::max(1.0,
-                    niceStep(axes.bins, stepsFitting(axes.plot.width(), labelWidth + 2 * line, 8)));
+ValueAxis countAxisUnderLabels(std::uint64_t highest, int plotHeight, int line, int rows) {
+    const double room =
+        std::max(plotHeight - rows * line - line / 4.0, std::max(plotHeight, 1) / 2.0);
+    const double raised = std::ceil(static_cast<double>(highest) * std::max(plotHeight, 1) / room);
+    return countAxis(static_cast<std::uint64_t>(raised), valueDivisions(plotHeight, line));
+}
+
+AcrossRange demandRange(const HistogramAxes& axes) {
+    return {.first = 0,
+            .last = static_cast<double>(axes.bins - 1),
+            .origin = static_cast<double>(axes.plot.left()),
+            .unit = static_cast<double>(axes.plot.width()) / axes.bins,
+            .offset = 0.5};
 }
 
 std::vector<Bar> mergedBars(const HistogramAxes& axes, std::span<const std::uint64_t> counts,
@@ -122,32 +132,27 @@ double capacityMark(double capacity, int bins) {
     return capacity < 0 ? 0 : std::min<double>(std::floor(capacity) + 1, bins);
 }
 
-std::optional<QRectF> capacityLabelBox(const QRect& plot, double x, int labelWidth, int line) {
-    if (plot.height() < 2 * line) {
-        return std::nullopt;
+std::vector<QRectF> markLabelBoxes(const QRect& plot, double x, int labelWidth, int line,
+                                   bool rightFirst) {
+    const double width = labelWidth + line / 2.0;
+    const QRectF right(x + line / 4.0, plot.top(), width, line);
+    const QRectF left(x - width - line / 4.0, plot.top(), width, line);
+    std::vector<QRectF> boxes;
+    // Nearest the mark first, in either row, then a line farther from it at a time.
+    for (int away = 0; away * line <= plot.width(); ++away) {
+        for (const int row : {0, 1}) {
+            const QRectF fromRight = right.translated(away * line, row * line);
+            const QRectF fromLeft = left.translated(-away * line, row * line);
+            boxes.push_back(rightFirst ? fromRight : fromLeft);
+            boxes.push_back(rightFirst ? fromLeft : fromRight);
+        }
     }
-    const int width = labelWidth + line / 2;
-    const bool leftOfMark = x + width > plot.right();
-    return QRectF(leftOfMark ? x - width - line / 4.0 : x + line / 4.0, plot.top(), width, line);
+    return boxes;
 }
 
-std::optional<QRectF> ceilingLabelBox(const QRect& plot, double x, int labelWidth, int line,
-                                      const std::optional<QRectF>& capacityBox) {
-    if (plot.height() < 2 * line) {
-        return std::nullopt;
-    }
-    const int width = labelWidth + line / 2;
-    QRectF box(x - width - line / 4.0, plot.top(), width, line);
-    if (box.left() < plot.left()) {
-        return std::nullopt;
-    }
-    if (capacityBox && box.intersects(*capacityBox)) {
-        if (plot.height() < 3 * line) {
-            return std::nullopt;
-        }
-        box.translate(0, line);
-    }
-    return box;
+QRectF besideCapacityOnly(const QRect& plot, double capacityX, double ceilingX) {
+    const double left = ceilingX > capacityX + 1 ? plot.left() : capacityX - 1;
+    return {QPointF(left, plot.top()), QPointF(capacityX + 1, plot.top() + plot.height())};
 }
 
 }  // namespace ui

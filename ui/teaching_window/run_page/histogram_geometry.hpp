@@ -26,6 +26,10 @@ int binsShown(const core::Model& model, std::span<const std::uint64_t> counts);
 // or above the highest count.
 ValueAxis countAxis(std::uint64_t highest, int steps);
 
+// The count axis of a plot `plotHeight` high, with room above the highest bar for `rows` rows
+// of labels `line` high, so that they cover no bar; the bars keep half the plot at least.
+ValueAxis countAxisUnderLabels(std::uint64_t highest, int plotHeight, int line, int rows);
+
 // The plot with demands 0 to bins across, each a column as wide as the next, and counts from 0
 // to top up.
 struct HistogramAxes {
@@ -41,8 +45,8 @@ struct HistogramAxes {
     }
 };
 
-// The step of the demand labels, for the widest label `labelWidth` wide.
-double demandStep(const HistogramAxes& axes, int labelWidth, int line);
+// The demands as an axis whose labels stand under the middle of their columns.
+AcrossRange demandRange(const HistogramAxes& axes);
 
 // Neighbouring demands that fall in the same pixel column and on the same side of the capacity
 // are drawn as one bar of their mean height, so 10001 bins cost a few hundred rects.
@@ -75,14 +79,17 @@ QRectF barRect(const HistogramAxes& axes, const Bar& bar);
 // demand-axis position of its mark.
 double capacityMark(double capacity, int bins);
 
-// The capacity's label at the top of the plot, right of the mark at `x` or left of it where it
-// would leave the plot; none where the plot is too low for it.
-std::optional<QRectF> capacityLabelBox(const QRect& plot, double x, int labelWidth, int line);
+// Where the label of a mark at `x` may go, in the two rows at the top of the plot that
+// countAxisUnderLabels keeps free: beside the mark, on the side `rightFirst` says first, then
+// on the other, in the top row, then the same a row lower; then ever farther from the mark.
+// The capacity's label looks right of its mark first; the ceiling's, left of the end of the
+// last demand the ceiling can draw.
+std::vector<QRectF> markLabelBoxes(const QRect& plot, double x, int labelWidth, int line,
+                                   bool rightFirst);
 
-// The ceiling's label at the top of the plot, ending just left of `x`, the end of the last
-// demand the ceiling can draw; a line lower where it would cover the capacity's label. None
-// where it would leave the plot on the left or the plot is too low for it.
-std::optional<QRectF> ceilingLabelBox(const QRect& plot, double x, int labelWidth, int line,
-                                      const std::optional<QRectF>& capacityBox);
+// What the ceiling's label keeps off: the capacity's mark at `capacityX`, and where the end of
+// the last demand the ceiling can draw, `ceilingX`, lies right of it, all the plot left of it
+// too, so that the label names the ceiling on the ceiling's side.
+QRectF besideCapacityOnly(const QRect& plot, double capacityX, double ceilingX);
 
 }  // namespace ui

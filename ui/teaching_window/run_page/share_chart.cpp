@@ -5,11 +5,13 @@
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <vector>
 
 #include "core/expected_share.hpp"
 #include "core/measured_share.hpp"
 #include "ui/common/number_texts.hpp"
+#include "ui/teaching_window/pictures/label_placement.hpp"
 #include "ui/teaching_window/pictures/picture_painting.hpp"
 #include "ui/teaching_window/run_page/share_chart_geometry.hpp"
 #include "ui/teaching_window/words/teaching_texts.hpp"
@@ -31,15 +33,25 @@ std::vector<Point> shownSeries(const core::Model& model) {
 namespace {
 
 const QColor kGuessColour{0xB0, 0x4A, 0x00};
-// Faint grey: earlier runs are background to the current one.
+// Faint grey and thin: earlier runs are background to the current one.
 const QColor kPastRunColour{0x70, 0x70, 0x70, 0x90};
+constexpr double kPastRunPen = 1.5;
 
-// "100 · 10 %": the capacity and the overselling an earlier run ended with.
+// "предишен опит: 100 ел., 10 %": the capacity and the overselling an earlier run ended with.
 QString pastRunLabel(const core::RunStatistics::DrawInputs& inputs, const NumberFormat& format) {
     const double percent = inputs.capacity != 0 ? (inputs.ceiling / inputs.capacity - 1) * 100 : 0;
-    return QStringLiteral("%1 · %2 %")
+    return QStringLiteral("предишен опит: %1 ел., %2\u00A0%")
         .arg(countText(inputs.capacity, format),
              plainNumber(std::round(percent * 100) / 100, format));
+}
+
+// An earlier run's points, with its latest tick where thinning left it out.
+std::vector<Point> pastPoints(const core::RunStatistics::PastRun& past) {
+    std::vector<Point> points(past.series.begin(), past.series.end());
+    if (past.latest.tick > 0 && (points.empty() || points.back().tick < past.latest.tick)) {
+        points.push_back(past.latest);
+    }
+    return points;
 }
 
 }  // namespace
@@ -47,11 +59,7 @@ QString pastRunLabel(const core::RunStatistics::DrawInputs& inputs, const Number
 ShareChart::ShareChart(const core::Model& model, const Lesson& lesson, QWidget* parent)
     : Picture(model, QStringLiteral("ShareChart"),
               QStringLiteral("Измерен дял на претоварванията спрямо броя тегления"),
-              QStringLiteral("Дял на претоварванията, %"),
-              {{kMeasuredColour, true, QStringLiteral("измерен")},
-               {kExpectedColour, true, QStringLiteral("очакван")},
-               {kBandColour, false, QStringLiteral("коридор на 95 %")}},
-              parent),
+              QStringLiteral("Дял на претоварванията,\u00A0%"), parent),
       lesson_(lesson) {
     setToolTip(bandExplanation());
     connect(&lesson_, &Lesson::changed, this, [this] { update(); });
@@ -59,6 +67,39 @@ ShareChart::ShareChart(const core::Model& model, const Lesson& lesson, QWidget* 
 
 std::optional<double> ShareChart::shownExpected() const {
     return lesson_.state().expectedShown ? core::expectedSharePercent(model()) : std::nullopt;
+}
+
+bool ShareChart::bandDrawn() const {
+    const std::int64_t ticks = model().statistics.latest().tick;
+    if (!lesson_.state().expectedShown || ticks <= 0) {
+        return false;
+    }
+    return std::ranges::any_of(
+        shareStretches(model().statistics.stretches(), ticks),
+        [](const ShareStretch& stretch) { return stretch.expected.has_value(); });
+}
+
+std::vector<LegendEntry> ShareChart::legend() const {
+    std::vector<LegendEntry> entries;
+    const bool drawn = model().statistics.latest().tick > 0;
+    if (drawn) {
+        entries.push_back({kMeasuredColour, LegendMark::Line, QStringLiteral("измерен"), 2});
+    }
+    const bool band = bandDrawn();
+    if (band || (!drawn && shownExpected())) {
+        entries.push_back({kExpectedColour, LegendMark::Line, QStringLiteral("очакван")});
+    }
+    if (band) {
+        entries.push_back({kBandColour, LegendMark::Box, QStringLiteral("коридор на 95\u00A0%")});
+    }
+    if (lesson_.state().guess) {
+        entries.push_back({kGuessColour, LegendMark::DashedLine, QStringLiteral("прогноза")});
+    }
+    if (!model().statistics.pastRuns().empty()) {
+        entries.push_back(
+            {kPastRunColour, LegendMark::Line, QStringLiteral("предишни опити"), kPastRunPen});
+    }
+    return entries;
 }
 
 Picture::ValueScale ShareChart::valueScale(int plotHeight, int line) const {
@@ -106,24 +147,27 @@ void ShareChart::paintEvent(QPaintEvent* /*event*/) {
     const int line = metrics.height();
 
     const auto expected = shownExpected();
+    const auto guess = lesson_.state().guess;
     const std::vector<Point> points = shownSeries(model());
     const std::int64_t ticks = points.empty() ? 0 : points.back().tick;
     const Plot shown = this->plot();
     const QRect plot = shown.area;
-    const ShareAxes axes = shareAxes(plot, points, shown.axis.top);
+    const ShareAxes axes = shareAxes(plot, points, shown.labels.axis.top);
 
     // Grid and labels of both axes.
     paintValueGrid(painter, shown);
-    const double xStep =
-        tickStep(axes, metrics.horizontalAdvance(countText(axes.xMax, numbers())), line);
-    std::vector<std::pair<double, QString>> tickLabels;
-    for (int i = 0; i * xStep <= axes.xMax + 1e-9; ++i) {
-        const double x = axes.xOf(i * xStep);
-        painter.setPen(kChartGrid);
-        painter.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
-        tickLabels.emplace_back(x, countText(i * xStep, numbers()));
+    const AcrossRange range = tickRange(axes);
+    const auto tickLabel = [this](double tick) { return countText(tick, numbers()); };
+    const QString acrossTitle = QStringLiteral("тегления");
+    const AcrossAxis across = acrossAxis(
+        range, [&](double tick) { return metrics.horizontalAdvance(tickLabel(tick)); },
+        metrics.horizontalAdvance(acrossTitle), plot.right(), line, 6);
+    painter.setPen(kChartGrid);
+    for (const double tick : across.values) {
+        painter.drawLine(QPointF(range.xOf(tick), plot.top()),
+                         QPointF(range.xOf(tick), plot.bottom()));
     }
-    drawAxisAcross(painter, plot, tickLabels, QStringLiteral("тегления"));
+    drawAxisAcross(painter, plot, range, across, tickLabel, acrossTitle);
     painter.setPen(kChartText);
     painter.drawLine(plot.bottomLeft(), plot.bottomRight());
     painter.drawLine(plot.bottomLeft(), plot.topLeft());
@@ -162,41 +206,27 @@ void ShareChart::paintEvent(QPaintEvent* /*event*/) {
                          QPointF(plot.right(), axes.yOf(*expected)));
     }
     // Where the inputs changed, a mark across the plot.
-    for (std::size_t i = 1; i < stretches.size(); ++i) {
-        const double x = axes.xOf(static_cast<double>(stretches[i].firstTick));
-        painter.setPen(QPen(kChartText, 2, Qt::DotLine));
-        painter.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
+    const std::vector<QRectF> marks = changeMarks(axes, stretches);
+    painter.setPen(QPen(kChartText, 2, Qt::DotLine));
+    for (const QRectF& mark : marks) {
+        painter.drawLine(QPointF(mark.center().x(), mark.top()),
+                         QPointF(mark.center().x(), mark.bottom()));
     }
-    if (lesson_.state().guess) {
+    if (guess) {
         painter.setPen(QPen(kGuessColour, 3, Qt::DashLine));
-        painter.drawLine(QPointF(plot.left(), axes.yOf(*lesson_.state().guess)),
-                         QPointF(plot.right(), axes.yOf(*lesson_.state().guess)));
+        painter.drawLine(QPointF(plot.left(), axes.yOf(*guess)),
+                         QPointF(plot.right(), axes.yOf(*guess)));
     }
-    // The last runs before this one, faint behind it, each named by its inputs at its end.
-    const auto pastRuns = model().statistics.pastRuns();
-    for (const auto& past : pastRuns) {
-        std::vector<Point> pastPoints(past.series.begin(), past.series.end());
-        if (past.latest.tick > 0 &&
-            (pastPoints.empty() || pastPoints.back().tick < past.latest.tick)) {
-            pastPoints.push_back(past.latest);
-        }
-        const QPolygonF path = simplified(onePairPerColumn(measuredPath(axes, pastPoints)));
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setPen(QPen(kPastRunColour, 1.5));
-        painter.drawPolyline(path);
-        if (!path.isEmpty()) {
-            const QString label = pastRunLabel(past.inputs, numbers());
-            const QPointF end = path.last();
-            const int width = metrics.horizontalAdvance(label);
-            painter.setPen(kPastRunColour);
-            painter.drawText(QRectF(std::max<double>(plot.left(), end.x() - width - line / 4.0),
-                                    end.y() - line, width, line),
-                             Qt::AlignRight | Qt::AlignBottom, label);
-        }
+    // The last runs before this one, faint behind it.
+    painter.setRenderHint(QPainter::Antialiasing);
+    std::vector<QPolygonF> pastPaths;
+    for (const auto& past : model().statistics.pastRuns()) {
+        pastPaths.push_back(simplified(onePairPerColumn(measuredPath(axes, pastPoints(past)))));
+        painter.setPen(QPen(kPastRunColour, kPastRunPen));
+        painter.drawPolyline(pastPaths.back());
     }
+    std::vector<QPolygonF> measured;
     if (!points.empty()) {
-        // Only the path needs smooth edges; the band and the level line cost less without.
-        painter.setRenderHint(QPainter::Antialiasing);
         // A thick smooth stroke costs milliseconds for a wandering path; a one-pixel smooth
         // line is fast. Stamping it over a square of device pixels draws the same two-pixel
         // line, on a projector's doubled scale too, for a tenth of the time.
@@ -204,47 +234,85 @@ void ShareChart::paintEvent(QPaintEvent* /*event*/) {
         const double pixel = 1 / devicePixelRatioF();
         const int stamps = std::max(2, static_cast<int>(std::lround(2 * devicePixelRatioF())));
         for (const ShareStretch& stretch : stretches) {
-            const QPolygonF simple =
-                simplified(onePairPerColumn(measuredPath(axes, points, stretch)));
+            measured.push_back(simplified(onePairPerColumn(measuredPath(axes, points, stretch))));
             for (int dx = 0; dx < stamps; ++dx) {
                 for (int dy = 0; dy < stamps; ++dy) {
-                    painter.drawPolyline(simple.translated(dx * pixel, dy * pixel));
+                    painter.drawPolyline(measured.back().translated(dx * pixel, dy * pixel));
                 }
             }
         }
     }
     painter.restore();
 
-    // The labels stand at the left, where the measured path has long left the level lines,
-    // with no box behind them that could hide the path.
-    const auto drawLevelLabel = [&](double level, const QString& label, const QColor& colour,
-                                    double across) {
-        if (const auto box = levelLabelBox(plot, axes.yOf(level), metrics.horizontalAdvance(label),
-                                           line, across)) {
-            painter.setPen(colour);
-            painter.drawText(*box, Qt::AlignLeft | Qt::AlignVCenter, label);
-        }
+    // The level lines' labels stand at the left, where the measured path has long left the
+    // level lines, with no box behind them that could hide the path; after a change, where the
+    // current inputs' stretch begins. None covers another or a mark of a change, nor, where
+    // there is room, the other level line; where there is no room, one shrinks.
+    struct Label {
+        QString text;
+        QColor colour;
+        Qt::Alignment align;
     };
-    // After a change, the label stands where the current inputs' stretch begins.
+    std::vector<Label> labels;
+    std::vector<std::vector<QRectF>> levelChoices;
     const double labelAcross =
         stretches.size() > 1
             ? (axes.xOf(static_cast<double>(stretches.back().firstTick)) - plot.left()) /
                   std::max(plot.width(), 1)
             : 0.0;
+    std::vector<QPolygonF> levelLines;
+    const auto addLevel = [&](double level, const QString& text, const QColor& colour, double at) {
+        levelLines.push_back(QPolygonF(
+            {QPointF(plot.left(), axes.yOf(level)), QPointF(plot.right(), axes.yOf(level))}));
+        labels.push_back({text, colour, Qt::AlignLeft});
+        levelChoices.push_back(
+            shrinking(metrics.horizontalAdvance(text), line, [&](int width, int textLine) {
+                return levelLabelBoxes(plot, axes.yOf(level), width, textLine, at);
+            }));
+    };
     if (expected) {
-        drawLevelLabel(*expected,
-                       QStringLiteral("очакван дял %1 %").arg(twoDecimals(*expected, numbers())),
-                       kExpectedColour, labelAcross);
-    } else if (lesson_.state().expectedShown) {
+        addLevel(*expected,
+                 QStringLiteral("очакван дял %1\u00A0%").arg(twoDecimals(*expected, numbers())),
+                 kExpectedColour, labelAcross);
+    }
+    if (guess) {
+        addLevel(*guess, QStringLiteral("прогноза %1\u00A0%").arg(twoDecimals(*guess, numbers())),
+                 kGuessColour, expected ? 0.5 : 0);
+    }
+    std::vector<std::optional<QRectF>> placed =
+        placeLabels(QRectF(plot), levelChoices, marks, levelLines);
+    // Each earlier run named by its inputs at its end, off the current path and the level
+    // lines where there is room.
+    std::vector<QRectF> taken = marks;
+    for (const auto& box : placed) {
+        if (box) {
+            taken.push_back(*box);
+        }
+    }
+    std::vector<std::vector<QRectF>> pastChoices;
+    const auto pastRuns = model().statistics.pastRuns();
+    for (std::size_t i = 0; i < pastRuns.size(); ++i) {
+        const QString text = pastRunLabel(pastRuns[i].inputs, numbers());
+        labels.push_back({text, kPastRunColour, Qt::AlignRight});
+        pastChoices.push_back(
+            shrinking(metrics.horizontalAdvance(text), line, [&](int width, int textLine) {
+                return pastRunLabelBoxes(plot, pastPaths[i], width, textLine);
+            }));
+    }
+    std::ranges::copy(levelLines, std::back_inserter(measured));
+    std::ranges::move(placeLabels(QRectF(plot), pastChoices, taken, measured),
+                      std::back_inserter(placed));
+    for (std::size_t i = 0; i < labels.size(); ++i) {
+        if (placed[i]) {
+            painter.setPen(labels[i].colour);
+            drawLabel(painter, *placed[i], labels[i].text, labels[i].align, line);
+        }
+    }
+
+    if (!expected && lesson_.state().expectedShown) {
         drawPlaceholder(painter, plot,
                         QStringLiteral("Очакван дял: няма — с този брой елементи\n"
                                        "не може да се изтегли търсене."));
-    }
-    if (lesson_.state().guess) {
-        drawLevelLabel(
-            *lesson_.state().guess,
-            QStringLiteral("прогноза %1 %").arg(twoDecimals(*lesson_.state().guess, numbers())),
-            kGuessColour, expected ? 0.5 : 0);
     }
     if (ticks == 0 && (expected || !lesson_.state().expectedShown)) {
         drawPlaceholder(painter, plot.adjusted(0, plot.height() / 3, 0, 0),

@@ -27,6 +27,7 @@ class ShareChart final : public Picture {
     ShareChart(const core::Model& model, const Lesson& lesson, QWidget* parent = nullptr);
 
     [[nodiscard]] QString description() const override;
+    [[nodiscard]] std::vector<LegendEntry> legend() const override;
 
     [[nodiscard]] QSize sizeHint() const override { return {640, 300}; }
 
@@ -37,6 +38,8 @@ class ShareChart final : public Picture {
   private:
     // The expected share where it is shown.
     [[nodiscard]] std::optional<double> shownExpected() const;
+    // Whether a band is drawn: the expected share is shown and some stretch of the run has one.
+    [[nodiscard]] bool bandDrawn() const;
 
     const Lesson& lesson_;
     // Painting asks for the same bands at every frame; each is worked out once.

@@ -10,6 +10,7 @@
 
 #include "core/expected_share.hpp"
 #include "core/measured_share.hpp"
+#include "ui/teaching_window/pictures/label_placement.hpp"
 #include "ui/teaching_window/pictures/plot_geometry.hpp"
 
 namespace ui {
@@ -51,9 +52,11 @@ ShareAxes shareAxes(const QRect& plot, std::span<const Point> points, double top
     return {plot, static_cast<double>(std::max<std::int64_t>(ticks, 10)), top};
 }
 
-double tickStep(const ShareAxes& axes, int tickLabelWidth, int line) {
-    return std::max(
-        1.0, niceStep(axes.xMax, stepsFitting(axes.plot.width(), tickLabelWidth + 2 * line, 6)));
+AcrossRange tickRange(const ShareAxes& axes) {
+    return {.first = 0,
+            .last = axes.xMax,
+            .origin = static_cast<double>(axes.plot.left()),
+            .unit = axes.plot.width() / axes.xMax};
 }
 
 std::vector<ShareStretch> shareStretches(std::span<const core::RunStatistics::Stretch> stretches,
@@ -198,16 +201,52 @@ QPolygonF simplified(const QPolygonF& path) {
     return result;
 }
 
-std::optional<QRectF> levelLabelBox(const QRect& plot, double y, int labelWidth, int line,
-                                    double across) {
-    const bool above = y - 1.3 * line >= plot.top();
-    if (!above && !(y + 1.3 * line <= plot.bottom())) {
-        return std::nullopt;
+std::vector<QRectF> changeMarks(const ShareAxes& axes, std::span<const ShareStretch> stretches) {
+    std::vector<QRectF> marks;
+    for (std::size_t i = 1; i < stretches.size(); ++i) {
+        const double x = axes.xOf(static_cast<double>(stretches[i].firstTick));
+        marks.emplace_back(x - 1, axes.plot.top(), 2, axes.plot.height());
     }
+    return marks;
+}
+
+std::vector<QRectF> levelLabelBoxes(const QRect& plot, double y, int labelWidth, int line,
+                                    double across) {
+    constexpr int kPlaces = 16;
+    const double width = labelWidth + line / 2.0;
     const double leftmost = plot.left() + line / 2.0;
-    const double rightmost = plot.right() - labelWidth - line;
-    return QRectF(leftmost + std::clamp(across, 0.0, 1.0) * std::max(rightmost - leftmost, 0.0),
-                  above ? y - 1.3 * line : y + 0.3 * line, labelWidth + line / 2.0, line);
+    const double room = std::max(plot.right() - line / 2.0 - width - leftmost, 0.0);
+    std::vector<double> places;
+    for (int i = 0; i <= kPlaces; ++i) {
+        places.push_back(static_cast<double>(i) / kPlaces);
+    }
+    const double wanted = std::clamp(across, 0.0, 1.0);
+    std::ranges::stable_sort(places, {}, [wanted](double at) { return std::abs(at - wanted); });
+    std::vector<QRectF> boxes;
+    for (const double top : {y - 1.3 * line, y + 0.3 * line}) {
+        for (const double at : places) {
+            boxes.emplace_back(leftmost + at * room, top, width, line);
+        }
+    }
+    return boxes;
+}
+
+std::vector<QRectF> pastRunLabelBoxes(const QRect& plot, const QPolygonF& path, int labelWidth,
+                                      int line) {
+    if (path.isEmpty()) {
+        return {};
+    }
+    // A run longer than this one leaves the plot on the right; its label stands at the edge.
+    QPointF end = path.front();
+    for (const QPointF& point : path) {
+        if (point.x() <= plot.right()) {
+            end = point;
+        }
+    }
+    const double width = labelWidth + line / 4.0;
+    const double left = std::clamp(end.x() - width - line / 4.0, static_cast<double>(plot.left()),
+                                   std::max<double>(plot.left(), plot.right() - width));
+    return nearby(QRectF(left, end.y() - line, width, line), QPointF(line, line / 2.0), 8);
 }
 
 }  // namespace ui

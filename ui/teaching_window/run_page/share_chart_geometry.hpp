@@ -11,9 +11,11 @@
 #include <QRectF>
 #include <optional>
 #include <span>
+#include <vector>
 
 #include "core/measured_share.hpp"
 #include "core/run_statistics.hpp"
+#include "ui/teaching_window/pictures/plot_geometry.hpp"
 
 namespace ui {
 
@@ -38,8 +40,8 @@ struct ShareAxes {
 ShareAxes shareAxes(const QRect& plot, std::span<const core::RunStatistics::Point> points,
                     double top);
 
-// The step of the tick labels, for labels `line` high and the widest `tickLabelWidth` wide.
-double tickStep(const ShareAxes& axes, int tickLabelWidth, int line);
+// The ticks across as an axis whose labels stand under their ticks.
+AcrossRange tickRange(const ShareAxes& axes);
 
 // A stretch of the run under unchanged inputs, as the picture compares it: its ticks, the
 // overloads before it and its own expected share.
@@ -80,10 +82,19 @@ QPolygonF onePairPerColumn(const QPolygonF& points);
 // (Ramer-Douglas-Peucker): the stroke looks the same and costs a fraction.
 QPolygonF simplified(const QPolygonF& path);
 
-// Where the label of a level line at `y` goes: above the line where the plot has room, else
-// below it, else nowhere, the summary saying it; `across` from 0 (against the plot's left
-// edge) to 1 (against its right edge).
-std::optional<QRectF> levelLabelBox(const QRect& plot, double y, int labelWidth, int line,
+// The marks where the inputs changed: a thin strip across the plot where each stretch after
+// the first begins.
+std::vector<QRectF> changeMarks(const ShareAxes& axes, std::span<const ShareStretch> stretches);
+
+// Where the label of a level line at `y` may go, the best first: above the line where the plot
+// has room, from `across` (0 against the plot's left edge, 1 against its right edge) along it
+// both ways; then below it the same way.
+std::vector<QRectF> levelLabelBoxes(const QRect& plot, double y, int labelWidth, int line,
                                     double across);
+
+// Where the label of an earlier run's path may go, the best first: above the path's last point
+// on the plot, ending there, then ever farther around it.
+std::vector<QRectF> pastRunLabelBoxes(const QRect& plot, const QPolygonF& path, int labelWidth,
+                                      int line);
 
 }  // namespace ui
