@@ -217,6 +217,8 @@ void TeachingWindow::runChanged() {
     showSummary();
     const bool running = run_.isRunning();
     pause_->setEnabled(running);
+    histogram_->setLatestMarked(!running ||
+                                lesson_.state().tickMilliseconds >= core::kTickMilliseconds);
     step_->setEnabled(!running);
     // "Изведи" is disabled once pressed: the focus goes to what stops the run, never on to
     // "Изчисти", where the next Enter would wipe it.

@@ -301,6 +301,21 @@ class TeachingWindowTest : public QObject, protected testing_support::FormDriver
                              QStringLiteral("ShareChart"), QStringLiteral("DemandHistogram")}));
     }
 
+    // A step while paused names the demand it drew, which the main window's log behind the
+    // presentation would have shown; at speed nothing is named.
+    void aStepNamesTheDemandItDrew() {
+        startTenPercentRun({drawOf(105), drawOf(3)});
+        click("Pause");
+        press(chart(), Qt::Key_F6);
+        auto* histogram = inChart<ui::DemandHistogram>("DemandHistogram");
+        QTRY_VERIFY2(histogram->accessibleDescription().contains(
+                         QStringLiteral("Последното теглене: търсене 105, претоварване.")),
+                     qPrintable(histogram->accessibleDescription()));
+        inChart<QComboBox>("Speed")->setCurrentIndex(3);
+        click("Command1(0)");
+        QTRY_VERIFY(!histogram->accessibleDescription().contains(QStringLiteral("Последното")));
+    }
+
     // 9999 at 10 % and at 1 % expect the same share, but not the same ceiling: the open note
     // follows the inputs, not only the numbers.
     void theOpenDrawNoteFollowsTheInputs() {

@@ -111,6 +111,12 @@ QString DemandHistogram::description() const {
     if (draws == 0) {
         return text + QStringLiteral("Още няма тегления.");
     }
+    if (const auto latest = model().statistics.lastDemand(); latestMarked_ && latest) {
+        text += QStringLiteral("Последното теглене: търсене %1, %2. ")
+                    .arg(countText(latest->demand, numbers()),
+                         latest->overloaded ? QStringLiteral("претоварване")
+                                            : QStringLiteral("без претоварване"));
+    }
     const auto count = [this](auto value) {
         return countText(static_cast<double>(value), numbers());
     };
@@ -134,6 +140,13 @@ Picture::ValueScale DemandHistogram::valueScale(int plotHeight, int line) const 
     // The capacity's label, and with overselling the ceiling's, above the bars.
     return {countAxisUnderLabels(highest, plotHeight, line, core::isOverselling(model()) ? 2 : 1),
             ValueUnit::Count};
+}
+
+void DemandHistogram::setLatestMarked(bool marked) {
+    if (latestMarked_ != marked) {
+        latestMarked_ = marked;
+        update();
+    }
 }
 
 void DemandHistogram::paintEvent(QPaintEvent* /*event*/) {
@@ -196,6 +209,31 @@ void DemandHistogram::paintEvent(QPaintEvent* /*event*/) {
     };
     std::vector<std::optional<QRectF>> placed =
         placeLabels(QRectF(plot), {beside(x, labels.front(), true)}, marks);
+    const auto latest = model().statistics.lastDemand();
+    if (latestMarked_ && latest && latest->demand >= 0 && latest->demand < bins) {
+        const double latestX = axes.xOf(latest->demand + 0.5);
+        const double size = line / 2.0;
+        // A triangle at the foot of its column, pointing up at it.
+        const QPolygonF pointer{{latestX, plot.bottom() - size},
+                                {latestX - size / 2, static_cast<double>(plot.bottom())},
+                                {latestX + size / 2, static_cast<double>(plot.bottom())}};
+        painter.save();
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(latest->overloaded ? kOverloadColour : kChartText);
+        painter.drawPolygon(pointer);
+        painter.restore();
+        marks.push_back(pointer.boundingRect());
+        if (placed.front()) {
+            marks.push_back(*placed.front());
+        }
+        labels.append(QStringLiteral("последно: %1").arg(countText(latest->demand, numbers())));
+        placed.push_back(
+            placeLabels(QRectF(plot), {beside(latestX, labels.back(), true)}, marks).front());
+        if (placed.back()) {
+            marks.push_back(*placed.back());
+        }
+    }
     const auto drawable = core::drawableDemands(core::drawCeiling(model()));
     // Beyond the axis the ceiling's end is not on the picture, so it is not named there; its
     // label keeps to the ceiling's side of the capacity's mark.

@@ -23,6 +23,10 @@ class DemandHistogram final : public Picture {
 
     [[nodiscard]] QSize sizeHint() const override { return {640, 220}; }
 
+    // While the run is paused or slow, the latest draw's demand is marked under its column and
+    // named, so that a single step shows what it drew; at speed the mark would only flicker.
+    void setLatestMarked(bool marked);
+
   protected:
     // The count axis for the counts drawn, with as many steps as the plot's height allows.
     [[nodiscard]] ValueScale valueScale(int plotHeight, int line) const override;
@@ -34,6 +38,7 @@ class DemandHistogram final : public Picture {
     void showToolTip();
 
     const Lesson& lesson_;
+    bool latestMarked_ = false;
 };
 
 }  // namespace ui
