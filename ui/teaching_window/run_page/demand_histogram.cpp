@@ -227,6 +227,8 @@ void DemandHistogram::paintEvent(QPaintEvent* /*event*/) {
         if (placed.front()) {
             marks.push_back(*placed.front());
         }
+        // Nor across the capacity's line, which it would seem to name.
+        marks.emplace_back(x - 1, plot.top(), 2, plot.height());
         labels.append(QStringLiteral("последно: %1").arg(countText(latest->demand, numbers())));
         placed.push_back(
             placeLabels(QRectF(plot), {beside(latestX, labels.back(), true)}, marks).front());
