@@ -5,13 +5,12 @@
 #include <QAction>
 #include <QApplication>
 #include <QEvent>
-#include <QMessageBox>
-#include <QPushButton>
 #include <QScreen>
 
 #include "ui/application/about_box.hpp"
 #include "ui/application/window_placement.hpp"
 #include "ui/common/context_menu_keys.hpp"
+#include "ui/common/two_way_question.hpp"
 #include "ui/lesson/lesson.hpp"
 #include "ui/main_window/main_form.hpp"
 #include "ui/teaching_window/teaching_window.hpp"
@@ -39,18 +38,13 @@ bool openBeside(QWidget& window, QWidget& form) {
 // Asked when the main window closes while the teaching window is open: the whole program ends
 // with the main window, and a teacher may have meant to close only the main window.
 bool confirmQuit(QWidget& form) {
-    QMessageBox question(QMessageBox::Question, QStringLiteral("Затваряне на програмата"),
-                         QStringLiteral("Да се затвори ли програмата? Графиката също ще се "
-                                        "затвори."),
-                         QMessageBox::NoButton, &form);
-    question.setObjectName(QStringLiteral("QuitQuestion"));
-    QPushButton* quit =
-        question.addButton(QStringLiteral("Затвори програмата"), QMessageBox::AcceptRole);
-    QPushButton* keep = question.addButton(QStringLiteral("Отказ"), QMessageBox::RejectRole);
-    question.setDefaultButton(keep);
-    question.setEscapeButton(keep);
-    question.exec();
-    return question.clickedButton() == quit;
+    return askTwoWay(&form, {.icon = QMessageBox::Question,
+                             .title = QStringLiteral("Затваряне на програмата"),
+                             .text = QStringLiteral("Да се затвори ли програмата? Графиката също "
+                                                    "ще се затвори."),
+                             .yes = QStringLiteral("Затвори програмата"),
+                             .no = QStringLiteral("Отказ"),
+                             .objectName = QStringLiteral("QuitQuestion")});
 }
 
 }  // namespace

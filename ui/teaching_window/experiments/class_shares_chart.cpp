@@ -117,14 +117,9 @@ void ClassSharesChart::paintEvent(QPaintEvent* /*event*/) {
                                 .origin = static_cast<double>(plot.left()),
                                 .unit = static_cast<double>(plot.width()) / classes,
                                 .offset = -0.5};
-        const auto classLabel = [this](double number) { return countText(number, numbers()); };
-        const QString title = QStringLiteral("класове");
-        drawAxisAcross(
-            painter, plot, range,
-            acrossAxis(
-                range, [&](double number) { return metrics.horizontalAdvance(classLabel(number)); },
-                metrics.horizontalAdvance(title), plot.right(), line, 10),
-            classLabel, title);
+        drawLabelledAxisAcross(
+            painter, plot, range, [this](double number) { return countText(number, numbers()); },
+            QStringLiteral("класове"), 10);
     } else {
         drawAxisAcross(painter, plot, {}, {}, {}, QStringLiteral("класове"));
     }

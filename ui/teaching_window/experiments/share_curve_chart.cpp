@@ -150,14 +150,9 @@ void ShareCurveChart::paintEvent(QPaintEvent* /*event*/) {
                             .last = kLastPercent,
                             .origin = static_cast<double>(plot.left()),
                             .unit = plot.width() / kLastPercent};
-    const auto percentLabel = [](double percent) { return QString::number(percent); };
-    const QString title = QStringLiteral("надпродажба,\u00A0%");
-    drawAxisAcross(
-        painter, plot, range,
-        acrossAxis(
-            range, [&](double percent) { return metrics.horizontalAdvance(percentLabel(percent)); },
-            metrics.horizontalAdvance(title), plot.right(), line, 5),
-        percentLabel, title);
+    drawLabelledAxisAcross(
+        painter, plot, range, [](double percent) { return QString::number(percent); },
+        QStringLiteral("надпродажба,\u00A0%"), 5);
     painter.drawLine(plot.bottomLeft(), plot.bottomRight());
     painter.drawLine(plot.bottomLeft(), plot.topLeft());
     if (!lesson_.state().expectedShown) {

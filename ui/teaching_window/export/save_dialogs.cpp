@@ -6,13 +6,12 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QMessageBox>
 #include <QPainter>
-#include <QPushButton>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QWidget>
 
+#include "ui/common/two_way_question.hpp"
 #include "ui/teaching_window/export/whole_file.hpp"
 
 namespace ui {
@@ -43,16 +42,13 @@ void fitToScreen(QWidget& dialog, const QWidget* parent) {
 }
 
 bool confirmReplace(QWidget* parent, const QString& title, const QString& path) {
-    QMessageBox question(
-        QMessageBox::Question, title,
-        QStringLiteral("Файлът „%1“ вече съществува. Да бъде ли заменен?").arg(shownPath(path)),
-        QMessageBox::NoButton, parent);
-    QPushButton* replace = question.addButton(QStringLiteral("Замени"), QMessageBox::YesRole);
-    QPushButton* keep = question.addButton(QStringLiteral("Не"), QMessageBox::NoRole);
-    question.setDefaultButton(keep);
-    question.setEscapeButton(keep);
-    question.exec();
-    return question.clickedButton() == replace;
+    return askTwoWay(parent, {.icon = QMessageBox::Question,
+                              .title = title,
+                              .text = QStringLiteral("Файлът „%1“ вече съществува. Да бъде ли "
+                                                     "заменен?")
+                                          .arg(shownPath(path)),
+                              .yes = QStringLiteral("Замени"),
+                              .no = QStringLiteral("Не")});
 }
 
 // Asks where to save, starting at `start`; adds the extension where the user left it out, and
@@ -87,17 +83,14 @@ QString askSavePath(QWidget* parent, const SaveTarget& target, QString start) {
 // True when the user wants to try another place.
 bool offerAnotherPlace(QWidget* parent, const QString& title, const QString& path,
                        const QString& reason) {
-    QMessageBox warning(QMessageBox::Warning, title,
-                        QStringLiteral("Файлът „%1“ не можа да бъде записан, защото %2.")
-                            .arg(shownPath(path), reason),
-                        QMessageBox::NoButton, parent);
-    QPushButton* other =
-        warning.addButton(QStringLiteral("Избери друго място…"), QMessageBox::AcceptRole);
-    QPushButton* cancel = warning.addButton(QStringLiteral("Отказ"), QMessageBox::RejectRole);
-    warning.setDefaultButton(other);
-    warning.setEscapeButton(cancel);
-    warning.exec();
-    return warning.clickedButton() == other;
+    return askTwoWay(parent, {.icon = QMessageBox::Warning,
+                              .title = title,
+                              .text = QStringLiteral("Файлът „%1“ не можа да бъде записан, защото "
+                                                     "%2.")
+                                          .arg(shownPath(path), reason),
+                              .yes = QStringLiteral("Избери друго място…"),
+                              .no = QStringLiteral("Отказ"),
+                              .yesIsDefault = true});
 }
 
 void askAndSave(QWidget* parent, const SaveTarget& target, const QByteArray& bytes) {

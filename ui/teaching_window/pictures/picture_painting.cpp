@@ -165,4 +165,15 @@ void drawPlaceholder(QPainter& painter, const QRect& plot, const QString& text) 
     painter.drawText(plot, Qt::AlignCenter | Qt::TextWordWrap, text);
 }
 
+void drawLabelledAxisAcross(QPainter& painter, const QRect& plot, const AcrossRange& range,
+                            const std::function<QString(double)>& label, const QString& title,
+                            int most) {
+    const QFontMetrics metrics = painter.fontMetrics();
+    drawAxisAcross(painter, plot, range,
+                   acrossAxis(
+                       range, [&](double value) { return metrics.horizontalAdvance(label(value)); },
+                       metrics.horizontalAdvance(title), plot.right(), metrics.height(), most),
+                   label, title);
+}
+
 }  // namespace ui

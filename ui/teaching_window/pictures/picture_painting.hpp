@@ -41,6 +41,12 @@ void drawAxisAcross(QPainter& painter, const QRect& plot, const AcrossRange& ran
                     const AcrossAxis& axis, const std::function<QString(double)>& label,
                     const QString& title);
 
+// The axis across as acrossAxis lays it out for the painter's font: at most `most` labels,
+// each `label` of its value, and the title at the right end.
+void drawLabelledAxisAcross(QPainter& painter, const QRect& plot, const AcrossRange& range,
+                            const std::function<QString(double)>& label, const QString& title,
+                            int most);
+
 // `text` in `box` on one line, at the size that makes a line as high as the box where the
 // picture's lines are `line` high.
 void drawLabel(QPainter& painter, const QRectF& box, const QString& text, Qt::Alignment align,

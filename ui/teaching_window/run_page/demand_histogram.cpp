@@ -163,14 +163,9 @@ void DemandHistogram::paintEvent(QPaintEvent* /*event*/) {
 
     paintValueGrid(painter, shown);
     const AcrossRange range = demandRange(axes);
-    const auto demandLabel = [this](double demand) { return countText(demand, numbers()); };
-    const QString acrossTitle = QStringLiteral("търсене");
-    drawAxisAcross(
-        painter, plot, range,
-        acrossAxis(
-            range, [&](double demand) { return metrics.horizontalAdvance(demandLabel(demand)); },
-            metrics.horizontalAdvance(acrossTitle), plot.right(), line, 8),
-        demandLabel, acrossTitle);
+    drawLabelledAxisAcross(
+        painter, plot, range, [this](double demand) { return countText(demand, numbers()); },
+        QStringLiteral("търсене"), 8);
 
     std::uint64_t draws = 0;
     for (const std::uint64_t count : counts) {
