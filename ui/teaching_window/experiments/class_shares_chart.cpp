@@ -25,6 +25,7 @@ ClassSharesChart::ClassSharesChart(const core::Model& model, const Lesson& lesso
 
 void ClassSharesChart::setRun(const core::ClassesRun* run) {
     run_ = run;
+    ++runNumber_;
     update();
 }
 
@@ -146,18 +147,42 @@ void ClassSharesChart::paintEvent(QPaintEvent* /*event*/) {
         painter.drawLine(QPointF(plot.left(), yOf(drawn.expected)),
                          QPointF(plot.right(), yOf(drawn.expected)));
     }
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(Qt::NoPen);
+    painter.restore();
     // Dots as wide as a column allows, between two pixels and half a line, as in the legend.
     const double column = static_cast<double>(plot.width()) / std::max(classes, 1);
-    const double radius = std::clamp(column / 3, 1.5, line / 4.0);
-    const std::vector<double> values = shares();
-    for (std::size_t i = 0; i < values.size(); ++i) {
-        painter.setBrush(drawn.outside(values[i]) ? kOverloadColour : kMeasuredColour);
-        painter.drawEllipse(classDot(plot, static_cast<int>(i), classes, values[i], axisTop),
-                            radius, radius);
+    const DotsKey key{.run = runNumber_,
+                      .area = plot.adjusted(0, -1, 1, 1),
+                      .ratio = devicePixelRatioF(),
+                      .classes = classes,
+                      .axisTop = axisTop,
+                      .radius = std::clamp(column / 3, 1.5, line / 4.0),
+                      .hasBand = drawn.hasBand,
+                      .band = drawn.band};
+    painter.drawImage(key.area.topLeft(), dotsFor(key, shares(), drawn));
+}
+
+const QImage& ClassSharesChart::dotsFor(const DotsKey& key, const std::vector<double>& values,
+                                        const Shown& drawn) {
+    if (key != dotsKey_ || values.size() < dotsDrawn_) {
+        dots_ = QImage(key.area.size() * key.ratio, QImage::Format_ARGB32_Premultiplied);
+        dots_.setDevicePixelRatio(key.ratio);
+        dots_.fill(Qt::transparent);
+        dotsKey_ = key;
+        dotsDrawn_ = 0;
     }
-    painter.restore();
+    QPainter painter(&dots_);
+    painter.translate(-key.area.topLeft());
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    const QRect plot = key.area.adjusted(0, 1, -1, -1);
+    for (std::size_t i = dotsDrawn_; i < values.size(); ++i) {
+        painter.setBrush(drawn.outside(values[i]) ? kOverloadColour : kMeasuredColour);
+        painter.drawEllipse(
+            classDot(plot, static_cast<int>(i), key.classes, values[i], key.axisTop), key.radius,
+            key.radius);
+    }
+    dotsDrawn_ = values.size();
+    return dots_;
 }
 
 }  // namespace ui

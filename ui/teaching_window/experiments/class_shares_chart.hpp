@@ -2,6 +2,8 @@
 // Copyright (C) 2026 The overselling authors
 #pragma once
 
+#include <QImage>
+#include <cstdint>
 #include <vector>
 
 #include "core/classes.hpp"
@@ -47,8 +49,31 @@ class ClassSharesChart final : public Picture {
     [[nodiscard]] std::vector<double> shares() const;
     [[nodiscard]] double top() const;
 
+    // What the dots drawn so far depend on; another value means drawing them all anew.
+    struct DotsKey {
+        std::uint64_t run = 0;
+        QRect area;
+        qreal ratio = 0;
+        int classes = 0;
+        double axisTop = 0;
+        double radius = 0;
+        bool hasBand = false;
+        core::ShareBand band{0, 0};
+
+        friend bool operator==(const DotsKey&, const DotsKey&) = default;
+    };
+    // Draws the classes finished since the last paint onto the dots already drawn: a thousand
+    // antialiased dots at every slice of a run would cost more than the run.
+    const QImage& dotsFor(const DotsKey& key, const std::vector<double>& values,
+                          const Shown& drawn);
+
     const core::ClassesRun* run_ = nullptr;
+    // Counts the runs shown, so that a new run at an old run's address draws anew.
+    std::uint64_t runNumber_ = 0;
     const Lesson& lesson_;
+    QImage dots_;
+    DotsKey dotsKey_;
+    std::size_t dotsDrawn_ = 0;
 };
 
 }  // namespace ui
