@@ -169,7 +169,15 @@ MainForm::MainForm(std::unique_ptr<runtime::RandomSource> random, QWidget* paren
     Form_Load();
 }
 
-MainForm::~MainForm() = default;
+MainForm::~MainForm() {
+    // The log views read the model, which goes before the boxes that hold them; nothing is
+    // shown any more once the form is going.
+    model_.setChangeListener({});
+    for (MultiLineView*& view : multiLineViews_) {
+        delete view;
+        view = nullptr;
+    }
+}
 
 void MainForm::createControls() {
     for (const ControlDesign& design : controlTable()) {
