@@ -69,14 +69,6 @@ class WholeFileTest : public QObject {
         QVERIFY(folderNamed && folderNamed->contains(QStringLiteral("не е обикновен файл")));
         QVERIFY(QFileInfo(folder.filePath(QStringLiteral("папка.csv"))).isDir());
     }
-
-    void aPictureIsPngInMemory() {
-        QImage image(4, 3, QImage::Format_ARGB32);
-        image.fill(Qt::red);
-        const QByteArray bytes = ui::pngBytes(image);
-        QVERIFY(bytes.startsWith("\x89PNG\r\n\x1a\n"));
-        QCOMPARE(QImage::fromData(bytes, "PNG").size(), image.size());
-    }
 };
 
 QTEST_GUILESS_MAIN(WholeFileTest)

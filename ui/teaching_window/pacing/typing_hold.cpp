@@ -7,11 +7,11 @@ namespace ui {
 TypingHold::TypingHold(RunControl& run, QObject* parent) : QObject(parent), run_(&run) {
     pause_.setSingleShot(true);
     pause_.setInterval(kPauseMilliseconds);
-    connect(&run, &RunControl::inputsEdited, this, [this, &run] {
-        run.holdTicks(true);
+    connect(&run, &RunControl::inputsEdited, this, [this] {
+        run_->holdTicks(true);
         pause_.start();
     });
-    connect(&pause_, &QTimer::timeout, this, [this] { release(); });
+    connect(&pause_, &QTimer::timeout, this, &TypingHold::release);
 }
 
 // A window that closes mid-word does not leave the run held.

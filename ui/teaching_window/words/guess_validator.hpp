@@ -7,9 +7,9 @@
 namespace ui {
 
 // The class's guess box takes only what guessFromText reads as a share: a number from 0 to
-// 100, with a comma or a point, and a "%" if the teacher likes; on the way there, a number
-// still being typed ("8," or ""). Anything else never reaches the box, so the box shows what
-// the pictures draw.
+// 100, with a comma or a point, and a "%" if the teacher likes, or nothing; on the way there,
+// a separator whose digits are still to come (","). Anything else never reaches the box, so the
+// box shows what the pictures draw.
 class GuessValidator final : public QValidator {
     Q_OBJECT
 
