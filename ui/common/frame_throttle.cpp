@@ -26,10 +26,13 @@ FrameThrottle::FrameThrottle(QWidget& window, MonotonicClock clock)
     window_.installEventFilter(this);
 }
 
+int fastRepaintMilliseconds(const QWidget& window) {
+    return 4 * screenFrameMilliseconds(window);
+}
+
 void FrameThrottle::followTicks(int tickMilliseconds) {
-    const int frame = screenFrameMilliseconds(window_);
-    setFrameMilliseconds(3 * frame);
-    setActive(tickMilliseconds < frame);
+    setFrameMilliseconds(2 * screenFrameMilliseconds(window_));
+    setActive(tickMilliseconds < screenFrameMilliseconds(window_));
 }
 
 void FrameThrottle::setActive(bool active) {

@@ -15,6 +15,10 @@ namespace ui {
 
 // Milliseconds a frame of the screen shows, 60 a second where the screen does not say.
 int screenFrameMilliseconds(const QWidget& window);
+// While ticks come faster than frames, the run wakes once every fourth frame: 15 repaints a
+// second still move smoothly enough for a growing chart, and cost a quarter of painting
+// every frame.
+int fastRepaintMilliseconds(const QWidget& window);
 
 // Holds back a window's repaint requests to one a frame: the widgets still change at once,
 // and what changed within a frame is painted together at its end.
@@ -29,8 +33,8 @@ class FrameThrottle final : public QObject {
     void setFrameMilliseconds(int milliseconds) { frameMilliseconds_ = milliseconds; }
     [[nodiscard]] int frameMilliseconds() const { return frameMilliseconds_; }
     // Active while ticks come faster than the window's screen shows frames, and then lets
-    // one repaint through every third frame: 20 a second still moves smoothly enough for a
-    // chart and keeps the program under a quarter of a core at 1000 ticks a second.
+    // one repaint through every second frame: the run's own, once every fourth frame, pass at
+    // once however early its timer wakes, and whatever else asks waits a little.
     void followTicks(int tickMilliseconds);
 
     // Lets a repaint request of the window through, or holds it until its frame is over.

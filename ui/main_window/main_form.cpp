@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
+#include <algorithm>
 
 #include "core/check_inputs.hpp"
 #include "core/expected_share.hpp"
@@ -91,25 +92,42 @@ class MainForm::Run final : public RunControl {
     void holdTicks(bool held) override { form_.ticksHeld_ = held; }
 
     void setTickInterval(int milliseconds) override {
-        // A coarse timer may be 5 % late; a precise one keeps 1 ms ticks at 1000 a second.
-        form_.timer_->setTimerType(milliseconds < 20 ? Qt::PreciseTimer : Qt::CoarseTimer);
-        form_.timer_->setInterval(milliseconds);
+        tickMilliseconds_ = milliseconds;
+        // A wake-up for every tick faster than the screen shows frames would cost the kernel
+        // more than the ticks cost us: the timer wakes as often as the windows are repainted
+        // and the pacing adds the rest, by the clock, so the coarse timer's lateness is made
+        // up too.
+        form_.timer_->setInterval(milliseconds < screenFrameMilliseconds(form_)
+                                      ? fastRepaintMilliseconds(form_)
+                                      : milliseconds);
         form_.throttle_->followTicks(milliseconds);
-        for (MultiLineView* view : form_.multiLineViews_) {
-            view->setDeferred(milliseconds < core::kTickMilliseconds);
-        }
     }
 
-    [[nodiscard]] int tickInterval() const override { return form_.timer_->interval(); }
+    [[nodiscard]] int tickInterval() const override { return tickMilliseconds_; }
     [[nodiscard]] bool isRunning() const override { return form_.timer_->isActive(); }
 
-    // The form's own change paths say so through here, the door's one sender.
-    void announceChange() { emit changed(); }
+    // The form's own change paths say so through here, the door's one sender; within an
+    // interval once, at its end.
+    void announceChange() {
+        if (form_.gathering_) {
+            changedInInterval_ = true;
+        } else {
+            emit changed();
+        }
+    }
+    void announceGathered() {
+        if (changedInInterval_) {
+            changedInInterval_ = false;
+            emit changed();
+        }
+    }
     void announceIntervalElapsed() { emit intervalElapsed(); }
     void announceInputsEdited() { emit inputsEdited(); }
 
   private:
     MainForm& form_;
+    int tickMilliseconds_ = core::kTickMilliseconds;
+    bool changedInInterval_ = false;
 };
 
 namespace {
@@ -152,8 +170,12 @@ MainForm::MainForm(std::unique_ptr<runtime::RandomSource> random, QWidget* paren
         if (ticksHeld_) {
             return;
         }
+        // The interval's own tick and those the pacing adds to it are shown together.
+        gathering_ = true;
         Timer1_Timer();
         run_->announceIntervalElapsed();
+        gathering_ = false;
+        showGathered();
     });
     connect(run_, &RunControl::changed, this, &MainForm::showExpectedShareToolTip);
     createControls();
@@ -225,7 +247,11 @@ void MainForm::connectControls() {
         connectTextBox(core::Text2(i));
     }
     model_.setChangeListener([this](core::TextField field) {
-        showText(field);
+        if (!gathering_) {
+            showText(field);
+        } else if (std::find(unshown_.begin(), unshown_.end(), field) == unshown_.end()) {
+            unshown_.push_back(field);
+        }
         if (field.array == core::TextArray::Text1) {
             Text1_Change(field.index);
         } else {
@@ -270,6 +296,14 @@ void MainForm::showText(core::TextField field) {
         // A written text reads from its start; a long percentage is cut at the right edge.
         line->setCursorPosition(0);
     }
+}
+
+void MainForm::showGathered() {
+    for (const core::TextField field : unshown_) {
+        showText(field);
+    }
+    unshown_.clear();
+    run_->announceGathered();
 }
 
 void MainForm::syncRunButton() {

@@ -18,6 +18,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "core/model.hpp"
 #include "core/tick.hpp"
@@ -66,6 +67,9 @@ class MainForm final : public QWidget {
     void connectControls();
     void connectTextBox(core::TextField field);
     void showText(core::TextField field);
+    // Shows what the ticks of one interval wrote, each box its last text, and says once
+    // that the run changed.
+    void showGathered();
     void syncRunButton();
     void syncTimer();
     void showStopMessage(core::StopReason reason);
@@ -91,6 +95,9 @@ class MainForm final : public QWidget {
     bool stepping_ = false;
     // Set through the run's door while a teacher types into an input box.
     bool ticksHeld_ = false;
+    // While the timer's interval takes its ticks, the boxes written wait in unshown_.
+    bool gathering_ = false;
+    std::vector<core::TextField> unshown_;
     // The expected share the tooltip of "% откази" states, once it has stated one.
     std::optional<std::optional<double>> toolTipShare_;
     const Lesson* lesson_ = nullptr;

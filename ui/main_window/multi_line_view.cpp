@@ -6,10 +6,18 @@
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTextCursor>
+#include <algorithm>
 
 #include "ui/main_window/control_factory.hpp"
 
 namespace ui {
+
+std::size_t sameLeadingLines(std::string_view before, std::string_view after) {
+    const auto differ = std::mismatch(before.begin(), before.end(), after.begin(), after.end());
+    const std::string_view same = before.substr(0, differ.first - before.begin());
+    const std::size_t lineEnd = same.rfind('\n');
+    return lineEnd == std::string_view::npos ? 0 : lineEnd + 1;
+}
 
 std::string_view withoutFinalLineBreak(std::string_view modelText) {
     if (modelText.ends_with("\r\n")) {
@@ -23,51 +31,45 @@ MultiLineView::MultiLineView(QPlainTextEdit* box, const core::Model& model, core
     connect(box_->verticalScrollBar(), &QScrollBar::valueChanged, this,
             &MultiLineView::noticeScroll);
     connect(box_, &QPlainTextEdit::textChanged, this, &MultiLineView::undoForeignEdit);
-    // About a frame of a 60 Hz screen.
-    constexpr int kFrameMilliseconds = 16;
-    frame_.setSingleShot(true);
-    frame_.setInterval(kFrameMilliseconds);
-    connect(&frame_, &QTimer::timeout, this, &MultiLineView::showNow);
 }
 
 void MultiLineView::show() {
-    if (!deferred_) {
-        showNow();
-    } else if (!frame_.isActive()) {
-        frame_.start();
-    }
-}
-
-void MultiLineView::setDeferred(bool deferred) {
-    deferred_ = deferred;
-    if (!deferred_ && frame_.isActive()) {
-        frame_.stop();
-        showNow();
-    }
-}
-
-void MultiLineView::showNow() {
     const std::string_view after = withoutFinalLineBreak(model_.text(field_));
     const std::uint64_t rewrites = model_.rewrites(field_);
     // A CR at the end of what is shown could pair with an LF in the tail, so that case is
     // laid out anew.
-    const bool grown = rewrites == shownRewrites_ && shownLength_ > 0 &&
-                       !shownEndsWithCarriageReturn_ && after.size() >= shownLength_;
+    const bool grown = rewrites == shownRewrites_ && !shown_.empty() && !shown_.ends_with('\r') &&
+                       after.size() >= shown_.size();
     writing_ = true;
     if (grown) {
-        if (after.size() > shownLength_) {
+        if (after.size() > shown_.size()) {
             QTextCursor end(box_->document());
+            // In one edit the document is laid out once, at its end, not at every move.
+            end.beginEditBlock();
             end.movePosition(QTextCursor::End);
-            end.insertText(displayText(after.substr(shownLength_)));
+            end.insertText(displayText(after.substr(shown_.size())));
+            end.endEditBlock();
         }
-    } else if (rewrites != shownRewrites_ || after.size() != shownLength_) {
-        // A new text reads from its start, and the view follows its growth from there.
-        box_->setPlainText(displayText(after));
+    } else if (rewrites != shownRewrites_ || after != shown_) {
+        // A new text reads from its start, and the view follows its growth from there. The
+        // whole lines it starts with stay as they are shown: a log that starts over at every
+        // tick keeps its heading laid out and its scroll bar as it was.
+        const std::size_t kept = sameLeadingLines(shown_, after);
+        if (kept == 0) {
+            box_->setPlainText(displayText(after));
+        } else {
+            QTextCursor tail(box_->document());
+            tail.beginEditBlock();
+            tail.setPosition(static_cast<int>(displayText(after.substr(0, kept)).size()));
+            tail.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+            tail.insertText(displayText(after.substr(kept)));
+            tail.endEditBlock();
+            box_->verticalScrollBar()->setValue(0);
+        }
         following_ = true;
     }
-    shownLength_ = after.size();
+    shown_.assign(after);
     shownRewrites_ = rewrites;
-    shownEndsWithCarriageReturn_ = after.ends_with('\r');
     if (grown && following_) {
         scrollToNewestLine();
     }
@@ -85,8 +87,7 @@ void MultiLineView::undoForeignEdit() {
         return;
     }
     writing_ = true;
-    box_->setPlainText(
-        displayText(withoutFinalLineBreak(model_.text(field_)).substr(0, shownLength_)));
+    box_->setPlainText(displayText(shown_));
     writing_ = false;
 }
 

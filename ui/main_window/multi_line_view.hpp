@@ -4,7 +4,6 @@
 #pragma once
 
 #include <QObject>
-#include <QTimer>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -23,14 +22,10 @@ class MultiLineView final : public QObject {
   public:
     MultiLineView(QPlainTextEdit* box, const core::Model& model, core::TextField field);
 
-    // The model's text changed: shown at once, or at the next frame while deferred.
+    // Shows the model's text as it is now, adding only what came after what was shown.
     void show();
-    // Ticks faster than the screen's frames would lay out a line each; deferred, every line
-    // that came in a frame is added at once, and the box reads the same at the end.
-    void setDeferred(bool deferred);
 
   private:
-    void showNow();
     void noticeScroll(int value);
     void undoForeignEdit();
     void scrollToNewestLine();
@@ -38,19 +33,18 @@ class MultiLineView final : public QObject {
     QPlainTextEdit* box_;
     const core::Model& model_;
     core::TextField field_;
-    // What the box shows: the model text's first shownLength_ bytes (without its final line
-    // break) as they were after the model's shownRewrites_-th whole write.
-    std::size_t shownLength_ = 0;
+    // What the box shows: the model's text without its final line break, as it was after
+    // the model's shownRewrites_-th whole write.
+    std::string shown_;
     std::uint64_t shownRewrites_ = 0;
-    bool shownEndsWithCarriageReturn_ = false;
     bool following_ = true;
     bool writing_ = false;
-    bool deferred_ = false;
-    QTimer frame_;
 };
 
 // The part of a model text the box shows: the text ends its last line with CR LF, and the
 // box would show an empty line after it.
 std::string_view withoutFinalLineBreak(std::string_view modelText);
+// How many bytes of whole lines, each with its line break, two texts start with alike.
+std::size_t sameLeadingLines(std::string_view before, std::string_view after);
 
 }  // namespace ui

@@ -32,15 +32,20 @@ class RunControl : public QObject {
     // While held the timer's intervals draw nothing, and the run stays started: a teacher
     // typing a number digit by digit is not drawing under each digit.
     virtual void holdTicks(bool held) = 0;
+    // The pace of the ticks. Below a frame of the screen the timer wakes only as often as
+    // the windows are repainted, with one tick, and whoever asked for the pace adds the ticks
+    // due beyond it after intervalElapsed, as the teaching window's pacing does.
     virtual void setTickInterval(int milliseconds) = 0;
     [[nodiscard]] virtual int tickInterval() const = 0;
     [[nodiscard]] virtual bool isRunning() const = 0;
 
   signals:
     // After every text write of the model and every start or stop of the timer: so after
-    // every tick, reset, option click and edit.
+    // every reset, option click, edit and step, and once after all the ticks of one of the
+    // timer's intervals.
     void changed();
-    // After each tick the timer's interval brought, not those of tickNow.
+    // After each tick the timer's interval brought, not those of tickNow; the ticks added
+    // here belong to the interval and are shown with it.
     void intervalElapsed();
     // After the user edited an input box, key by key; not after the program's own writes.
     void inputsEdited();

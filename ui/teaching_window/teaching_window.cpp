@@ -211,7 +211,8 @@ void TeachingWindow::fitControls() {
 }
 
 void TeachingWindow::runChanged() {
-    if (!isVisible()) {
+    // Nothing is measured or laid out for a window no one can see; it catches up on showing.
+    if (!isVisible() || isMinimized()) {
         return;
     }
     showSummary();
@@ -259,9 +260,9 @@ void TeachingWindow::describePictures() {
 }
 
 void TeachingWindow::showEvent(QShowEvent* event) {
-    refresh_->setFrameMilliseconds(screenFrameMilliseconds(*this));
     QWidget::showEvent(event);
     applySpeed();
+    // Also when the window comes back from minimised, in which time it showed nothing.
     summaryShown_.reset();
     runChanged();
     refresh_->now();

@@ -16,6 +16,7 @@
 
 #include "form_driver.hpp"
 #include "scripted_random.hpp"
+#include "ui/common/frame_throttle.hpp"
 #include "ui/main_window/control_factory.hpp"
 #include "ui/main_window/form_texts.hpp"
 #include "ui/main_window/multi_line_view.hpp"
@@ -123,26 +124,34 @@ class MainFormTest : public QObject, protected testing_support::FormDriver {
         QCOMPARE(box("Text2(2)")->text(), QStringLiteral("0"));
     }
 
-    // Faster than one a second the log takes the lines of a frame at once, and reads the same;
-    // back at the designed speed each line shows with its tick again.
-    void fastTicksReachTheLogOnceAFrame() {
+    // The ticks of one interval, the timer's and those added by whoever paces the run, reach
+    // the boxes and the run's listeners once, at its end, and read as if shown one by one.
+    void anIntervalsTicksAreShownTogether() {
         openForm({drawOf(7), drawOf(100)});
+        ui::RunControl& run = form_->runControl();
+        run.setTickInterval(1);
+        connect(&run, &ui::RunControl::intervalElapsed, this, [&run] {
+            for (int i = 0; i < 19; ++i) {
+                run.tickNow();
+            }
+        });
         click("Command1(0)");
-        form_->runControl().setTickInterval(1);
-        int changes = 0;
+        int logChanges = 0;
         connect(control<QPlainTextEdit>("Text1(0)"), &QPlainTextEdit::textChanged, this,
-                [&changes] { ++changes; });
-        for (int i = 0; i < 20; ++i) {
-            tick();
-        }
-        // No more ticks from the running timer while the frame comes.
-        form_->runControl().pause();
-        QCOMPARE(changes, 0);
-        QTRY_COMPARE(logShown(), shownFor(form_->model().text(core::Text1(0))));
-        QCOMPARE(changes, 1);
-        form_->runControl().setTickInterval(1000);
+                [&logChanges] { ++logChanges; });
+        QSignalSpy changes(&run, &ui::RunControl::changed);
         tick();
+        QCOMPARE(form_->model().TickCount, 20);
+        QCOMPARE(logChanges, 1);
+        QCOMPARE(changes.count(), 1);
         QCOMPARE(logShown(), shownFor(form_->model().text(core::Text1(0))));
+        QCOMPARE(box("Text2(2)")->text(), toQString(form_->model().text(core::Text2(2))));
+        // A step is shown at once.
+        run.pause();
+        changes.clear();
+        run.tickNow();
+        QCOMPARE(logShown(), shownFor(form_->model().text(core::Text1(0))));
+        QVERIFY(changes.count() > 0);
     }
 
     void secondRunKeepsTheTimersPhase() {
@@ -226,18 +235,16 @@ class MainFormTest : public QObject, protected testing_support::FormDriver {
         QVERIFY(message != nullptr && message->isVisible());
     }
 
-    // A short interval needs the precise timer: a coarse one may be 5 % late.
-    void theTickIntervalChoosesTheTimersPrecision() {
+    void theTickIntervalSetsHowOftenTheTimerWakes() {
         openForm();
         ui::RunControl& run = form_->runControl();
         QCOMPARE(run.tickInterval(), 1000);
+        // Faster than the screen's frames the timer wakes once a repaint.
         run.setTickInterval(1);
         QCOMPARE(run.tickInterval(), 1);
-        QCOMPARE(timer()->interval(), 1);
-        QCOMPARE(timer()->timerType(), Qt::PreciseTimer);
+        QCOMPARE(timer()->interval(), ui::fastRepaintMilliseconds(*form_));
         run.setTickInterval(250);
         QCOMPARE(timer()->interval(), 250);
-        QCOMPARE(timer()->timerType(), Qt::CoarseTimer);
     }
 
     void aTimeoutWithoutRunIsNoTick() {
@@ -325,6 +332,13 @@ class MainFormTest : public QObject, protected testing_support::FormDriver {
         QVERIFY(log->verticalScrollBar()->maximum() > 0);
         QCOMPARE(log->verticalScrollBar()->value(), log->verticalScrollBar()->maximum());
         QVERIFY(!log->toPlainText().contains(QLatin1Char('\r')));
+
+        // Past a hundred ticks the log starts over at every tick, and reads from its start.
+        for (int i = 40; i < 102; ++i) {
+            tick();
+        }
+        QCOMPARE(log->toPlainText(), QStringLiteral("Начало на ново отчитане\n9"));
+        QCOMPARE(log->verticalScrollBar()->value(), 0);
     }
 
     void stopMessageShowsAfterTheTimerIsOffAndClearStartsOver() {

@@ -258,6 +258,22 @@ class PictureGeometryTest : public QObject {
         QCOMPARE(outline.lower.last(), QPointF(right, axes.yOf(last.low)));
     }
 
+    void roundestWithinIsTheCountWithMostZeros_data() {
+        QTest::addColumn<double>("low");
+        QTest::addColumn<double>("high");
+        QTest::addColumn<double>("roundest");
+        QTest::newRow("no multiple of ten: the nearest to the middle") << 98.5 << 99.5 << 99.0;
+        QTest::newRow("the first multiple of the largest power") << 940.0 << 1060.0 << 1000.0;
+        QTest::newRow("a bound itself") << 12345.0 << 12400.0 << 12400.0;
+        QTest::newRow("tens below a hundred") << 1.0 << 63.0 << 10.0;
+    }
+    void roundestWithinIsTheCountWithMostZeros() {
+        QFETCH(double, low);
+        QFETCH(double, high);
+        QFETCH(double, roundest);
+        QCOMPARE(ui::roundestWithin(low, high), roundest);
+    }
+
     void onePairPerColumnKeepsTheExtremes_data() {
         QTest::addColumn<QPolygonF>("points");
         QTest::addColumn<QPolygonF>("path");
@@ -573,6 +589,9 @@ class PictureGeometryTest : public QObject {
         QTest::newRow("a step down between demands")
             << QList<double>{5, 2.5}
             << QPolygonF(QList<QPointF>{{0, 99}, {0, 49}, {10, 49}, {10, 74}, {20, 74}, {20, 99}});
+        QTest::newRow("steps within half a pixel are one line")
+            << QList<double>{5, 5.04, 4.97}
+            << QPolygonF(QList<QPointF>{{0, 99}, {0, 49}, {30, 49}, {30, 99}});
         QTest::newRow("held at the top of the axis")
             << QList<double>{25} << QPolygonF(QList<QPointF>{{0, 99}, {0, -1}, {10, -1}, {10, 99}});
     }

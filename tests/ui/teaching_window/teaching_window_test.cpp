@@ -199,7 +199,7 @@ class TeachingWindowTest : public QObject, protected testing_support::FormDriver
         for (int i = 0; i < speed->count(); ++i) {
             speed->setCurrentIndex(i);
             QCOMPARE(speed->itemText(i), texts[i]);
-            QCOMPARE(timer()->interval(), intervals[i]);
+            QCOMPARE(form_->runControl().tickInterval(), intervals[i]);
         }
         // Paused at full speed, a step is still exactly one tick, and the timer never starts
         // for it: the step button stays pressable, so the focus stays on it.
@@ -229,7 +229,7 @@ class TeachingWindowTest : public QObject, protected testing_support::FormDriver
         press(form_.get(), Qt::Key_F2);
         QVERIFY(chart()->isVisible());
         QCOMPARE(speed->currentIndex(), 3);
-        QCOMPARE(timer()->interval(), 1);
+        QCOMPARE(form_->runControl().tickInterval(), 1);
     }
 
     // Enter and keypad Enter press the focused button; Escape closes the window and leaves
@@ -333,7 +333,7 @@ class TeachingWindowTest : public QObject, protected testing_support::FormDriver
     }
 
     // Faster than designed, ticks keep to the clock; faster than the screen's frames, both
-    // windows are repainted at most once every third frame; back at one a second, neither.
+    // windows are repainted at most once every second frame; back at one a second, neither.
     void speedsSwitchThePacingAndBothFrameThrottles_data() {
         QTest::addColumn<int>("speed");
         QTest::addColumn<bool>("paced");
@@ -364,6 +364,18 @@ class TeachingWindowTest : public QObject, protected testing_support::FormDriver
             QVERIFY(!throttle->isActive());
         }
         QVERIFY(!chart()->findChild<ui::TickPacer*>()->isActive());
+    }
+
+    // Minimised, the window makes nothing of the run; restored, it shows the run as it is.
+    void aMinimisedWindowCatchesUpWhenRestored() {
+        startTenPercentRun({drawOf(7)});
+        tick();
+        QVERIFY(summary().startsWith(QStringLiteral("Тегления: 1;")));
+        chart()->showMinimized();
+        tick();
+        QVERIFY(summary().startsWith(QStringLiteral("Тегления: 1;")));
+        chart()->showNormal();
+        QVERIFY(summary().startsWith(QStringLiteral("Тегления: 2;")));
     }
 
     // The teacher hides the answer, presents, leaves, closes and opens again, by keys: the
@@ -404,7 +416,7 @@ class TeachingWindowTest : public QObject, protected testing_support::FormDriver
         QVERIFY(summary().contains(QStringLiteral("прогноза на класа: 15")));
         QVERIFY(inChart<QAction>("HideExpected")->isChecked());
         QCOMPARE(inChart<QLineEdit>("ClassGuess")->text(), QStringLiteral("15"));
-        QCOMPARE(timer()->interval(), 10);
+        QCOMPARE(form_->runControl().tickInterval(), 10);
         QVERIFY(box("Text2(2)")->toolTip().isEmpty());
         press(chart(), Qt::Key_F7);
         QCOMPARE(box("Text2(2)")->toolTip(), shownTip);

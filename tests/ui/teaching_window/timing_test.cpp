@@ -58,8 +58,8 @@ class TimingTest : public QObject {
             << 1 << QList<qint64>{0, 1, 2, 3} << QList<int>{0, 0, 0, 0};
         QTest::newRow("late by three ticks adds three")
             << 1 << QList<qint64>{0, 4} << QList<int>{0, 3};
-        QTest::newRow("far behind adds four an interval until caught up")
-            << 1 << QList<qint64>{0, 12, 12, 12, 12} << QList<int>{0, 4, 4, 1, 0};
+        QTest::newRow("a frame's interval adds the frame's ticks")
+            << 1 << QList<qint64>{0, 17, 33, 33} << QList<int>{0, 16, 15, 0};
         QTest::newRow("a stall is not caught up")
             << 1 << QList<qint64>{0, 150, 151} << QList<int>{0, 0, 0};
         QTest::newRow("ten milliseconds, twenty-five late")

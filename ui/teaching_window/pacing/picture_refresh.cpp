@@ -17,33 +17,17 @@ constexpr qint64 kDescriptionMilliseconds = 500;
 PictureRefresh::PictureRefresh(const RunControl& run, std::function<void()> repaint,
                                std::function<void()> describe, QObject* parent)
     : QObject(parent), run_(run), repaint_(std::move(repaint)), describe_(std::move(describe)) {
-    frame_ = new QTimer(this);
-    frame_->setSingleShot(true);
-    frame_->setInterval(16);
-    connect(frame_, &QTimer::timeout, this, &PictureRefresh::repaint);
     describeLater_ = new QTimer(this);
     describeLater_->setSingleShot(true);
     connect(describeLater_, &QTimer::timeout, this, &PictureRefresh::describe);
 }
 
-void PictureRefresh::setFrameMilliseconds(int milliseconds) {
-    frame_->setInterval(milliseconds);
-}
-
-void PictureRefresh::request() {
-    if (!frame_->isActive()) {
-        frame_->start();
-    }
-}
-
 void PictureRefresh::now() {
-    frame_->stop();
     described_.invalidate();
-    repaint();
+    request();
 }
 
 void PictureRefresh::stop() {
-    frame_->stop();
     describeLater_->stop();
 }
 
@@ -53,7 +37,7 @@ void PictureRefresh::describe() {
     described_.start();
 }
 
-void PictureRefresh::repaint() {
+void PictureRefresh::request() {
     if (!run_.isRunning() || !described_.isValid() ||
         described_.elapsed() >= kDescriptionMilliseconds) {
         describe();

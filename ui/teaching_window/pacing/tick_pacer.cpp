@@ -41,8 +41,7 @@ void TickPacer::afterInterval() {
         delivered_ = due;
         return;
     }
-    for (int added = 0; added < kMostAddedPerInterval && delivered_ < due && run_.isRunning();
-         ++added) {
+    while (delivered_ < due && run_.isRunning()) {
         ++delivered_;
         run_.tickNow();
     }

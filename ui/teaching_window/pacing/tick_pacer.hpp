@@ -12,11 +12,10 @@ namespace ui {
 
 class RunControl;
 
-// Qt starts a timer's next interval when the timer fires, so every late wake-up lengthens
-// the period: on a machine that wakes 0.1 ms late a 1 ms timer ticks about 900 times a
-// second. After each interval of a fast run this adds the ticks the clock says are due, each
-// through the run's tickNow, a few at most per interval, and none after a stall, so that the
-// run never bursts.
+// A run faster than the screen's frames wakes once a repaint with one tick, and Qt starts a
+// timer's next interval when the timer fires, so every late wake-up lengthens the period.
+// After each interval of a fast run this adds the ticks the clock says are due, each through
+// the run's tickNow, and none after a stall, so that the run never bursts.
 class TickPacer final : public QObject {
     Q_OBJECT
 
@@ -28,9 +27,8 @@ class TickPacer final : public QObject {
     void setActive(bool active);
     [[nodiscard]] bool isActive() const { return active_; }
 
-    // At most this many ticks are added to one interval, and a run this many ticks behind is
-    // not caught up at all but taken up from then on.
-    static constexpr int kMostAddedPerInterval = 4;
+    // A run this many ticks behind, a tenth of a second at the fastest, is not caught up at
+    // all but taken up from then on.
     static constexpr std::int64_t kLargestLag = 100;
 
   private:

@@ -64,7 +64,13 @@ HeadingLayout Picture::headingAt(QSize size) const {
     for (const LegendEntry& entry : legend()) {
         texts.append(entry.text);
     }
-    return headingLayout(QFontMetrics(textFont(size)), size.width(), title_, texts);
+    const QFont font = textFont(size);
+    if (!laidOutHeading_ || laidOutHeading_->size != size || laidOutHeading_->font != font ||
+        laidOutHeading_->legend != texts) {
+        laidOutHeading_ = LaidOutHeading{
+            size, font, texts, headingLayout(QFontMetrics(font), size.width(), title_, texts)};
+    }
+    return laidOutHeading_->layout;
 }
 
 HeadingLayout Picture::heading() const {

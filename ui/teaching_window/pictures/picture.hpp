@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QWidget>
+#include <optional>
 #include <vector>
 
 #include "core/model.hpp"
@@ -73,6 +74,15 @@ class Picture : public QWidget {
     const core::Model& model_;
     NumberFormat numbers_;
     QString title_;
+    // The heading is laid out anew only when its size, font or legend changes, not at every
+    // repaint of a running chart.
+    struct LaidOutHeading {
+        QSize size;
+        QFont font;
+        QStringList legend;
+        HeadingLayout layout;
+    };
+    mutable std::optional<LaidOutHeading> laidOutHeading_;
 };
 
 // Makes the pictures charts to assistive tools, named and described by their widgets. Once for

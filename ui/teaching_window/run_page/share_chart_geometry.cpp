@@ -24,6 +24,18 @@ double percentAt(const Point& point) {
 
 }  // namespace
 
+double roundestWithin(double low, double high) {
+    // A count with more trailing zeros comes back at the next repaint while the axis grows,
+    // so its band is computed once.
+    for (double power = 1e15; power >= 10; power /= 10) {
+        const double multiple = std::ceil(low / power) * power;
+        if (multiple <= high) {
+            return multiple;
+        }
+    }
+    return std::round((low + high) / 2);
+}
+
 double shareAxisTop(std::span<const Point> points, std::optional<double> expected,
                     std::optional<double> guess) {
     double top = 5;
@@ -91,15 +103,21 @@ BandOutline bandOutline(const ShareAxes& axes, double expected, core::ShareBands
                              ? std::min(axes.xOf(static_cast<double>(stretch.lastTick)),
                                         static_cast<double>(plot.right()))
                              : static_cast<double>(plot.right());
+    const double halfPixel = axes.xMax / plot.width() / 2;
+    // A stretch starts wide at its very first draw; further on, a pixel spans many counts.
+    double counted = 1;
     for (double x = axes.xOf(first);; x += 3) {
         const double clippedX = std::min(x, right);
-        const double tick = std::max(first, (clippedX - plot.left()) / plot.width() * axes.xMax);
-        const core::ShareBand at = bands.at(expected, tick - first + 1);
+        const core::ShareBand at = bands.at(expected, counted);
         outline.upper << QPointF(clippedX, axes.yOf(at.high));
         outline.lower << QPointF(clippedX, axes.yOf(at.low));
         if (clippedX >= right) {
             break;
         }
+        const double next = std::min(x + 3, right);
+        const double tick = std::max(first, (next - plot.left()) / plot.width() * axes.xMax);
+        counted = roundestWithin(std::max(1.0, tick - first + 1 - halfPixel),
+                                 tick - first + 1 + halfPixel);
     }
     return outline;
 }

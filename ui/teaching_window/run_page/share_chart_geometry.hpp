@@ -58,9 +58,14 @@ struct ShareStretch {
 std::vector<ShareStretch> shareStretches(std::span<const core::RunStatistics::Stretch> stretches,
                                          std::int64_t lastTick);
 
+// The whole number in [low, high] with the most trailing zeros, or the nearest to the middle
+// where no multiple of ten lies in it.
+double roundestWithin(double low, double high);
+
 // The two edges of the 95 % band around a stretch's expected share, for the ticks counted
 // from its start, sampled every few pixels from its first tick to its last (the plot's right
-// edge for the last stretch), both from left to right.
+// edge for the last stretch), both from left to right. Each sample is the band after the
+// roundest count of ticks within half a pixel of it.
 struct BandOutline {
     QPolygonF upper;
     QPolygonF lower;
