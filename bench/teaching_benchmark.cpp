@@ -170,7 +170,9 @@ int realtime(int seconds) {
     summary->installEventFilter(&presses);
     QTest::qWait(500);
 
-    const QPoint target = summary->mapToGlobal(summary->rect().center());
+    // XTest takes the screen's own pixels, which a scale factor makes more than Qt's.
+    const QPoint target =
+        summary->mapToGlobal(summary->rect().center()) * summary->devicePixelRatioF();
     auto clicker =
         std::make_unique<XClicker>(target.x(), target.y(), std::chrono::milliseconds(700));
     const Phase open = runFor(*form, seconds);
