@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <limits>
-#include <numeric>
 
 #include "core/draw.hpp"
 #include "core/expected_share.hpp"
@@ -65,36 +64,49 @@ bool ClassesRun::done() const {
     return overloads_.size() == classesToRun_;
 }
 
-ClassesSummary summarize(const ClassesRun& run) {
-    const ClassesRequest& request = run.request();
+double classSharePercent(std::int64_t overloads, std::int64_t drawsPerClass) {
+    return measuredSharePercent(overloads, drawsPerClass).value_or(0);
+}
+
+ClassesTally::ClassesTally(const ClassesRequest& request) : drawsPerClass_(request.drawsPerClass) {
+    summary_.expected = expectedSharePercent(request.capacity, request.ceiling);
+    if (summary_.expected) {
+        summary_.band = shareBand(*summary_.expected, static_cast<double>(drawsPerClass_));
+    }
+}
+
+void ClassesTally::follow(const ClassesRun& run) {
     const auto overloads = run.overloads();
-    ClassesSummary summary{};
-    summary.finished = static_cast<int>(overloads.size());
-    summary.expected = expectedSharePercent(request.capacity, request.ceiling);
-    if (summary.expected) {
-        summary.band = shareBand(*summary.expected, static_cast<double>(request.drawsPerClass));
+    for (auto i = static_cast<std::size_t>(summary_.finished); i < overloads.size(); ++i) {
+        add(overloads[i]);
     }
-    if (overloads.empty()) {
-        return summary;
-    }
-    // Every class has the same number of draws, so the mean of the shares is the share of all
-    // the overloads together: one division instead of a sum of rounded ones.
-    const std::int64_t allOverloads =
-        std::accumulate(overloads.begin(), overloads.end(), std::int64_t{0});
-    summary.meanPercent = measuredSharePercent(
-        allOverloads, static_cast<std::int64_t>(overloads.size()) * request.drawsPerClass);
-    if (summary.band) {
-        const ShareBand band = *summary.band;
-        // The share of a class as the tick shows it, so a class on an edge counts as the
-        // window would show it.
-        summary.insideBand =
-            static_cast<int>(std::ranges::count_if(overloads, [&](std::int64_t classOverloads) {
-                const double share =
-                    measuredSharePercent(classOverloads, request.drawsPerClass).value_or(0);
-                return band.low <= share && share <= band.high;
-            }));
+}
+
+void ClassesTally::add(std::int64_t overloads) {
+    const double share = classSharePercent(overloads, drawsPerClass_);
+    ++summary_.finished;
+    allOverloads_ += overloads;
+    summary_.highestPercent = std::max(summary_.highestPercent.value_or(share), share);
+    // The share of a class as the tick shows it, so a class on an edge counts as the window
+    // would show it.
+    summary_.insideBand += summary_.band && summary_.band->contains(share) ? 1 : 0;
+}
+
+ClassesSummary ClassesTally::summary() const {
+    ClassesSummary summary = summary_;
+    if (summary.finished > 0) {
+        // Every class has the same number of draws, so the mean of the shares is the share of
+        // all the overloads together: one division instead of a sum of rounded ones.
+        summary.meanPercent =
+            measuredSharePercent(allOverloads_, std::int64_t{summary.finished} * drawsPerClass_);
     }
     return summary;
+}
+
+ClassesSummary summarize(const ClassesRun& run) {
+    ClassesTally tally(run.request());
+    tally.follow(run);
+    return tally.summary();
 }
 
 }  // namespace core

@@ -62,6 +62,9 @@ class ClassesRun {
     std::int64_t overloadsInClass_ = 0;
 };
 
+// A class's measured share in percent, as the tick shows it.
+double classSharePercent(std::int64_t overloads, std::int64_t drawsPerClass);
+
 struct ClassesSummary {
     // Classes finished.
     int finished;
@@ -70,10 +73,31 @@ struct ClassesSummary {
     int insideBand;
     // Mean share over the finished classes; none if none finished.
     std::optional<double> meanPercent;
+    // The largest share of a finished class; none if none finished.
+    std::optional<double> highestPercent;
     // expectedSharePercent(capacity, ceiling).
     std::optional<double> expected;
     // shareBand(*expected, drawsPerClass) where the expected share exists.
     std::optional<ShareBand> band;
+};
+
+// The summary of a run's classes, counted a class at a time: a window that shows a run while
+// it goes counts only the classes finished since it last looked, never all of them again.
+// The expected share and its band are worked out once, at the start.
+class ClassesTally {
+  public:
+    explicit ClassesTally(const ClassesRequest& request);
+
+    // Counts the classes of `run`, a run of this tally's request, finished since the last call.
+    void follow(const ClassesRun& run);
+    [[nodiscard]] ClassesSummary summary() const;
+
+  private:
+    void add(std::int64_t overloads);
+
+    std::int64_t drawsPerClass_;
+    ClassesSummary summary_{};
+    std::int64_t allOverloads_ = 0;
 };
 
 ClassesSummary summarize(const ClassesRun& run);

@@ -29,6 +29,9 @@ struct ShareBand {
     double low;
     double high;
 
+    // Whether a share lies in the band, the edges included.
+    [[nodiscard]] bool contains(double share) const { return low <= share && share <= high; }
+
     friend bool operator==(const ShareBand&, const ShareBand&) = default;
 };
 ShareBand shareBand(double expectedPercent, double ticks);

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdint>
@@ -165,6 +166,30 @@ TEST(ClassesSummary, SummarizesTheFinishedClassesOnly) {
     EXPECT_EQ(summary.insideBand, inside);
     // Some classes land inside at this seed, so a count stuck at 0 shows.
     EXPECT_GT(inside, 0);
+}
+
+// A window's tally looks at a run after every slice: it counts each class once, the classes of
+// a slice's end too, and comes to the counts of the whole run.
+TEST(ClassesTally, FollowingARunSliceBySliceCountsEachClassOnce) {
+    constexpr ClassesRequest kRequest{100, 110, 30, 100};
+    ClassesRun run(kRequest, kSeed);
+    core::ClassesTally tally(kRequest);
+    while (!run.advance(1250)) {
+        tally.follow(run);
+        tally.follow(run);
+        ASSERT_EQ(tally.summary().finished, static_cast<int>(run.overloads().size()));
+    }
+    tally.follow(run);
+    const core::ClassesSummary summary = tally.summary();
+    EXPECT_EQ(summary.finished, 30);
+    // At a hundred draws the band takes 3 to 14 overloads.
+    const auto overloads = run.overloads();
+    const auto inside =
+        std::ranges::count_if(overloads, [](auto count) { return 3 <= count && count <= 14; });
+    EXPECT_EQ(summary.insideBand, inside);
+    EXPECT_EQ(summary.highestPercent, core::classSharePercent(std::ranges::max(overloads), 100));
+    const auto all = std::accumulate(overloads.begin(), overloads.end(), std::int64_t{0});
+    EXPECT_EQ(summary.meanPercent, static_cast<double>(all) / 3000 * 100);
 }
 
 // Where every or no draw overloads, the band shrinks to its edge and every class sits on it:

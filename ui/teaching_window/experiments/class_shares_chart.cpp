@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <utility>
 
-#include "core/measured_share.hpp"
 #include "ui/common/number_texts.hpp"
 #include "ui/teaching_window/experiments/experiments_geometry.hpp"
 #include "ui/teaching_window/pictures/picture_painting.hpp"
@@ -26,28 +25,26 @@ ClassSharesChart::ClassSharesChart(const core::Model& model, const Lesson& lesso
 void ClassSharesChart::setRun(const core::ClassesRun* run) {
     run_ = run;
     ++runNumber_;
+    tally_.reset();
+    if (run_ != nullptr) {
+        tally_.emplace(run_->request());
+    }
     update();
 }
 
-std::vector<double> ClassSharesChart::shares() const {
-    std::vector<double> result;
-    if (run_ == nullptr) {
-        return result;
-    }
-    const auto overloads = run_->overloads();
-    result.reserve(overloads.size());
-    for (const std::int64_t count : overloads) {
-        result.push_back(
-            core::measuredSharePercent(count, run_->request().drawsPerClass).value_or(0));
-    }
-    return result;
+core::ClassesSummary ClassSharesChart::summary() const {
+    tally_->follow(*run_);
+    return tally_->summary();
 }
 
 double ClassSharesChart::top() const {
     const Shown drawn = shown();
-    return sharesTop(shares(), drawn.hasBand       ? std::optional(drawn.band.high)
-                               : drawn.hasExpected ? std::optional(drawn.expected)
-                                                   : std::nullopt);
+    const std::optional<double> highest = run_ != nullptr ? summary().highestPercent : std::nullopt;
+    // A top that shows the highest share shows them all.
+    return sharesTop(highest ? std::span(&*highest, 1) : std::span<const double>(),
+                     drawn.hasBand       ? std::optional(drawn.band.high)
+                     : drawn.hasExpected ? std::optional(drawn.expected)
+                                         : std::nullopt);
 }
 
 Picture::ValueScale ClassSharesChart::valueScale(int plotHeight, int line) const {
@@ -59,7 +56,7 @@ ClassSharesChart::Shown ClassSharesChart::shown() const {
     if (run_ == nullptr || !lesson_.state().expectedShown) {
         return drawn;
     }
-    const core::ClassesSummary summary = core::summarize(*run_);
+    const core::ClassesSummary summary = this->summary();
     // Plain values with flags: the optionals' copies trip a false warning of GCC 12.
     drawn.hasBand = summary.band.has_value();
     drawn.band = drawn.hasBand ? *summary.band : core::ShareBand{0, 0};
@@ -69,17 +66,19 @@ ClassSharesChart::Shown ClassSharesChart::shown() const {
 }
 
 bool ClassSharesChart::Shown::outside(double share) const {
-    return hasBand && (share < band.low || share > band.high);
+    return hasBand && !band.contains(share);
 }
 
 std::vector<LegendEntry> ClassSharesChart::legend() const {
-    const std::vector<double> values = shares();
     const Shown drawn = shown();
+    const core::ClassesSummary counted = run_ != nullptr ? summary() : core::ClassesSummary{};
+    // The classes out of the summary's band, the one the dots are coloured by where it shows.
+    const int outside = drawn.hasBand ? counted.finished - counted.insideBand : 0;
     std::vector<LegendEntry> entries;
-    if (std::ranges::any_of(values, [&](double share) { return !drawn.outside(share); })) {
+    if (counted.finished > outside) {
         entries.push_back({kMeasuredColour, LegendMark::Dot, QStringLiteral("клас")});
     }
-    if (std::ranges::any_of(values, [&](double share) { return drawn.outside(share); })) {
+    if (outside > 0) {
         entries.push_back({kOverloadColour, LegendMark::Dot, QStringLiteral("извън коридора")});
     }
     if (drawn.hasExpected) {
@@ -95,8 +94,7 @@ QString ClassSharesChart::description() const {
     if (run_ == nullptr) {
         return QStringLiteral("Още няма класове.");
     }
-    const core::ClassesSummary summary = core::summarize(*run_);
-    return classesSummaryText(summary, run_->request(), numbers(), lesson_.state().expectedShown);
+    return classesSummaryText(summary(), run_->request(), numbers(), lesson_.state().expectedShown);
 }
 
 void ClassSharesChart::paintEvent(QPaintEvent* /*event*/) {
@@ -158,13 +156,17 @@ void ClassSharesChart::paintEvent(QPaintEvent* /*event*/) {
                       .radius = std::clamp(column / 3, 1.5, line / 4.0),
                       .hasBand = drawn.hasBand,
                       .band = drawn.band};
-    painter.drawImage(key.area.topLeft(), dotsFor(key, shares(), drawn));
+    painter.drawImage(key.area.topLeft(), dotsFor(key, run_->overloads(), drawn));
 }
 
-const QImage& ClassSharesChart::dotsFor(const DotsKey& key, const std::vector<double>& values,
+const QImage& ClassSharesChart::dotsFor(const DotsKey& key, std::span<const std::int64_t> overloads,
                                         const Shown& drawn) {
-    if (key != dotsKey_ || values.size() < dotsDrawn_) {
-        dots_ = QImage(key.area.size() * key.ratio, QImage::Format_ARGB32_Premultiplied);
+    if (key != dotsKey_ || overloads.size() < dotsDrawn_) {
+        const QSize pixels = key.area.size() * key.ratio;
+        // The same pixels cleared, rather than new ones, at every new run.
+        if (dots_.size() != pixels) {
+            dots_ = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
+        }
         dots_.setDevicePixelRatio(key.ratio);
         dots_.fill(Qt::transparent);
         dotsKey_ = key;
@@ -175,13 +177,14 @@ const QImage& ClassSharesChart::dotsFor(const DotsKey& key, const std::vector<do
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
     const QRect plot = key.area.adjusted(0, 1, -1, -1);
-    for (std::size_t i = dotsDrawn_; i < values.size(); ++i) {
-        painter.setBrush(drawn.outside(values[i]) ? kOverloadColour : kMeasuredColour);
-        painter.drawEllipse(
-            classDot(plot, static_cast<int>(i), key.classes, values[i], key.axisTop), key.radius,
-            key.radius);
+    const std::int64_t draws = run_->request().drawsPerClass;
+    for (std::size_t i = dotsDrawn_; i < overloads.size(); ++i) {
+        const double share = core::classSharePercent(overloads[i], draws);
+        painter.setBrush(drawn.outside(share) ? kOverloadColour : kMeasuredColour);
+        painter.drawEllipse(classDot(plot, static_cast<int>(i), key.classes, share, key.axisTop),
+                            key.radius, key.radius);
     }
-    dotsDrawn_ = values.size();
+    dotsDrawn_ = overloads.size();
     return dots_;
 }
 

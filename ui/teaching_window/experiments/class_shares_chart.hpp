@@ -4,6 +4,8 @@
 
 #include <QImage>
 #include <cstdint>
+#include <optional>
+#include <span>
 #include <vector>
 
 #include "core/classes.hpp"
@@ -22,7 +24,9 @@ class ClassSharesChart final : public Picture {
     ClassSharesChart(const core::Model& model, const Lesson& lesson, QWidget* parent = nullptr);
 
     // The classes to show, as far as they have run; none before the first run. Not owned.
+    // Draws them all anew; a repaint adds the classes finished since the last.
     void setRun(const core::ClassesRun* run);
+    [[nodiscard]] const core::ClassesRun* run() const { return run_; }
 
     [[nodiscard]] QString description() const override;
     [[nodiscard]] std::vector<LegendEntry> legend() const override;
@@ -45,8 +49,8 @@ class ClassSharesChart final : public Picture {
     };
     [[nodiscard]] Shown shown() const;
 
-    // The finished classes' shares, in percent.
-    [[nodiscard]] std::vector<double> shares() const;
+    // The summary of the classes finished so far, counting only those new since the last call.
+    [[nodiscard]] core::ClassesSummary summary() const;
     [[nodiscard]] double top() const;
 
     // What the dots drawn so far depend on; another value means drawing them all anew.
@@ -64,10 +68,11 @@ class ClassSharesChart final : public Picture {
     };
     // Draws the classes finished since the last paint onto the dots already drawn: a thousand
     // antialiased dots at every slice of a run would cost more than the run.
-    const QImage& dotsFor(const DotsKey& key, const std::vector<double>& values,
+    const QImage& dotsFor(const DotsKey& key, std::span<const std::int64_t> overloads,
                           const Shown& drawn);
 
     const core::ClassesRun* run_ = nullptr;
+    mutable std::optional<core::ClassesTally> tally_;
     // Counts the runs shown, so that a new run at an old run's address draws anew.
     std::uint64_t runNumber_ = 0;
     const Lesson& lesson_;

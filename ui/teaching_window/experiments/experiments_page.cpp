@@ -12,6 +12,7 @@
 #include <random>
 
 #include "core/draw.hpp"
+#include "ui/common/frame_throttle.hpp"
 #include "ui/teaching_window/experiments/class_shares_chart.hpp"
 #include "ui/teaching_window/experiments/share_curve_chart.hpp"
 #include "ui/teaching_window/export/experiments_data.hpp"
@@ -25,10 +26,11 @@
 namespace ui {
 namespace {
 
-// Draws per slice of the event loop: a few milliseconds' work, so that input is answered
-// well within 50 ms while a thousand classes run.
+// Draws per slice of the event loop: a third of a frame's work, so that a slice and the
+// repaint after it leave the loop free within every frame while a thousand classes run, and
+// input is answered at once.
 constexpr std::int64_t kDrawsPerSlice = 20000;
-constexpr qint64 kSliceMilliseconds = 8;
+constexpr qint64 kSliceMilliseconds = 5;
 // A run shorter than this shows no progress; one longer says how far it is.
 constexpr qint64 kMomentMilliseconds = 150;
 
@@ -143,6 +145,8 @@ void ExperimentsPage::runClasses() {
     run_ = std::make_unique<core::ClassesRun>(request, seed);
     classShares_->setRun(run_.get());
     started_.start();
+    // The picture cleared for the new run is painted after this first slice, with its classes.
+    shown_.start();
     advance();
     if (!run_->done()) {
         slice_->start();
@@ -161,7 +165,11 @@ void ExperimentsPage::advance() {
     }
     if (run_->done()) {
         slice_->stop();
+    } else if (shown_.elapsed() < screenFrameMilliseconds(*this)) {
+        // Shown with the next frame, together with the classes its slices add.
+        return;
     }
+    shown_.start();
     showSummary();
     classShares_->update();
 }
@@ -187,7 +195,11 @@ void ExperimentsPage::showSummary() {
         classShares_->setAccessibleDescription(summary_->text());
         return;
     }
-    classShares_->setRun(run_.get());
+    // Back from classes for other inputs; the run still shown keeps the dots it has drawn.
+    if (classShares_->run() != run_.get()) {
+        classShares_->setRun(run_.get());
+    }
+    classShares_->update();
     summary_->setText(classesSummaryText(core::summarize(*run_), run_->request(),
                                          NumberFormat::of(model_), lesson_.state().expectedShown));
     classShares_->setAccessibleDescription(classShares_->description());

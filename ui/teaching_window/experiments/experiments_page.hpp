@@ -81,6 +81,8 @@ class ExperimentsPage final : public QWidget {
     PictureArea* pictures_ = nullptr;
     QTimer* slice_ = nullptr;
     QElapsedTimer started_;
+    // Since the summary and the pictures last showed the run: once a frame while it goes.
+    QElapsedTimer shown_;
 };
 
 }  // namespace ui

@@ -41,11 +41,10 @@ QString experimentsData(const core::Model& model, const core::ClassesRun* run, D
         const auto overloads = run->overloads();
         for (std::size_t i = 0; i < overloads.size(); ++i) {
             const double share =
-                core::measuredSharePercent(overloads[i], run->request().drawsPerClass).value_or(0);
-            const QString inside = !summary.band ? QString()
-                                   : share >= summary.band->low && share <= summary.band->high
-                                       ? QStringLiteral("да")
-                                       : QStringLiteral("не");
+                core::classSharePercent(overloads[i], run->request().drawsPerClass);
+            const QString inside = !summary.band                   ? QString()
+                                   : summary.band->contains(share) ? QStringLiteral("да")
+                                                                   : QStringLiteral("не");
             table.line({QString::number(i + 1), QString::number(overloads[i]),
                         twoDecimals(*core::measuredShareInHundredths(overloads[i],
                                                                      run->request().drawsPerClass),
