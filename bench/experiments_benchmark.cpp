@@ -120,6 +120,7 @@ void printFigure(const char* name, std::vector<double> values, double limit) {
 template <typename Field>
 std::vector<double> figures(const std::vector<Round>& rounds, Field field) {
     std::vector<double> values;
+    values.reserve(rounds.size());
     for (const Round& round : rounds) {
         values.push_back(static_cast<double>(round.*field));
     }
