@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The overselling authors
 
-// Start-up of the program against a bare Qt window, on the X display in DISPLAY: for each
-// run, the time from fork to the window being mapped and the peak resident memory of the
-// process, which is then closed as a window manager closes it. Prints both medians of each
-// program and their ratios. Usage: startup_benchmark RUNS PROGRAM BARE_WINDOW
+// Start-up of the program against the text floor (bare_window: one label and one text box in
+// the program's window, font and style), on the X display in DISPLAY: for each run, the time
+// from fork to the window being mapped and the peak resident memory of the process, which is
+// then closed as a window manager closes it. Prints both medians of each program and their
+// ratios, beside the time's limit. Usage: startup_benchmark RUNS PROGRAM BARE_WINDOW
 
 #include <X11/Xlib.h>
 #include <sys/resource.h>
@@ -28,6 +29,10 @@ namespace {
 using testing_support::askToClose;
 using testing_support::DisplayPtr;
 using Clock = std::chrono::steady_clock;
+
+// The program may take a tenth longer than the text floor to show its window. Memory has no
+// limit: the program's model and controls are its own, and the ratio is shown for comparison.
+constexpr double kTimeRatioLimit = 1.10;
 
 struct Sample {
     double milliseconds;
@@ -118,10 +123,12 @@ int main(int argc, char* argv[]) {
     }
     const double time[2] = {median(times[0]), median(times[1])};
     const double peak[2] = {median(memory[0]), median(memory[1])};
+    const double timeRatio = time[0] / time[1];
     std::printf("%-14s %12s %14s\n", "median of", "to map (ms)", "peak RSS (KiB)");
     std::printf("%-14s %12.1f %14.0f\n", "program", time[0], peak[0]);
-    std::printf("%-14s %12.1f %14.0f\n", "bare window", time[1], peak[1]);
-    std::printf("%-14s %12.3f %14.3f\n", "ratio", time[0] / time[1], peak[0] / peak[1]);
+    std::printf("%-14s %12.1f %14.0f\n", "text floor", time[1], peak[1]);
+    std::printf("%-14s %12.3f %14.3f   limit %.2f (time%s), none (memory)\n", "ratio", timeRatio,
+                peak[0] / peak[1], kTimeRatioLimit, timeRatio > kTimeRatioLimit ? ", over" : "");
     std::printf("over %d runs each\n", runs);
     return 0;
 }

@@ -5,7 +5,6 @@
 
 #include <QApplication>
 #include <QGuiApplication>
-#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -28,12 +27,7 @@
 #include "ui/main_window/form_texts.hpp"
 #include "ui/main_window/multi_line_view.hpp"
 #include "ui/main_window/option_button.hpp"
-
-// The icon is compiled into the ui library; nothing else would keep the linker from dropping
-// it, and Q_INIT_RESOURCE must stand outside any namespace.
-static void initResources() {
-    Q_INIT_RESOURCE(resources);
-}
+#include "ui/main_window/program_icon.hpp"
 
 namespace ui {
 
@@ -142,12 +136,11 @@ MainForm::MainForm(std::unique_ptr<runtime::RandomSource> random, QWidget* paren
     : QWidget(parent),
       model_(QLocale::system().decimalPoint().toStdString()),
       random_(std::move(random)) {
-    initResources();
     // Before any control exists, so that none gets the interface Qt would give it.
     installAccessibleInterfaces();
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(toQString(kCaption));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/overselling.png")));
+    setWindowIcon(programIcon());
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
