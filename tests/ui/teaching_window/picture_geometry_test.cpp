@@ -182,7 +182,12 @@ class PictureGeometryTest : public QObject {
         QFETCH(QList<qint64>, overloads);
         QFETCH(double, expected);
         QFETCH(double, top);
-        QCOMPARE(ui::shareAxisTop(pointsOf(ticks, overloads), expectedOf(expected)), top);
+        const std::vector<Point> points = pointsOf(ticks, overloads);
+        QCOMPARE(ui::shareAxisTop(points, expectedOf(expected)), top);
+        // The same with the last point apart from the kept ones, as thinning leaves it.
+        const std::span<const Point> kept(points.data(), points.empty() ? 0 : points.size() - 1);
+        const Point latest = points.empty() ? Point{0, 0} : points.back();
+        QCOMPARE(ui::shareAxisTop(kept, latest, expectedOf(expected), std::nullopt), top);
     }
 
     void shareAxesSpanAtLeastTenTicks_data() {

@@ -59,18 +59,27 @@ std::vector<std::optional<QRectF>> placeLabels(const QRectF& area,
                                                std::span<const QPolygonF> lines) {
     std::vector<std::optional<QRectF>> placed;
     placed.reserve(choices.size());
+    // The marks a label's boxes can meet at all: a histogram's hundreds of bars, tried against
+    // every box of every size, would cost more than the rest of its paint.
+    std::vector<QRectF> near;
     const auto free = [&](const QRectF& box) {
         return area.contains(box) &&
                std::ranges::none_of(
                    placed, [&](const auto& other) { return other && other->intersects(box); }) &&
-               std::ranges::none_of(marks,
-                                    [&](const QRectF& mark) { return mark.intersects(box); });
+               std::ranges::none_of(near, [&](const QRectF& mark) { return mark.intersects(box); });
     };
     const auto clear = [&](const QRectF& box) {
         return std::ranges::none_of(lines,
                                     [&](const QPolygonF& line) { return crosses(line, box); });
     };
     for (const std::vector<QRectF>& boxes : choices) {
+        QRectF reach;
+        for (const QRectF& box : boxes) {
+            reach |= box;
+        }
+        near.clear();
+        std::ranges::copy_if(marks, std::back_inserter(near),
+                             [&](const QRectF& mark) { return mark.intersects(reach); });
         std::optional<QRectF> chosen;
         for (const QRectF& box : boxes) {
             if (free(box) && clear(box)) {

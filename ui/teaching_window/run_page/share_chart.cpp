@@ -24,7 +24,7 @@ std::vector<Point> shownSeries(const core::Model& model) {
     const auto series = model.statistics.series();
     std::vector<Point> points(series.begin(), series.end());
     const Point latest = model.statistics.latest();
-    if (latest.tick > 0 && (points.empty() || points.back().tick < latest.tick)) {
+    if (latestBeyond(series, latest)) {
         points.push_back(latest);
     }
     return points;
@@ -103,7 +103,8 @@ std::vector<LegendEntry> ShareChart::legend() const {
 }
 
 Picture::ValueScale ShareChart::valueScale(int plotHeight, int line) const {
-    const double top = shareAxisTop(shownSeries(model()), shownExpected(), lesson_.state().guess);
+    const double top = shareAxisTop(model().statistics.series(), model().statistics.latest(),
+                                    shownExpected(), lesson_.state().guess);
     return {valueAxis(top, plotHeight, line, 100), ValueUnit::Percent};
 }
 

@@ -36,8 +36,10 @@ double roundestWithin(double low, double high) {
     return std::round((low + high) / 2);
 }
 
-double shareAxisTop(std::span<const Point> points, std::optional<double> expected,
-                    std::optional<double> guess) {
+namespace {
+
+double shareAxisTop(std::span<const Point> kept, const Point* latest,
+                    std::optional<double> expected, std::optional<double> guess) {
     double top = 5;
     if (expected) {
         top = std::max({top, *expected * 1.6, *expected + 4});
@@ -45,14 +47,33 @@ double shareAxisTop(std::span<const Point> points, std::optional<double> expecte
     if (guess) {
         top = std::max({top, *guess * 1.2, *guess + 2});
     }
-    const std::int64_t from =
-        points.empty() ? 1 : std::max<std::int64_t>(1, points.back().tick / 20);
-    for (const Point& point : points) {
+    const Point* last = latest != nullptr ? latest : kept.empty() ? nullptr : &kept.back();
+    const std::int64_t from = last == nullptr ? 1 : std::max<std::int64_t>(1, last->tick / 20);
+    for (const Point& point : kept) {
         if (point.tick >= from) {
             top = std::max(top, percentAt(point));
         }
     }
+    if (latest != nullptr && latest->tick >= from) {
+        top = std::max(top, percentAt(*latest));
+    }
     return shareTop(top);
+}
+
+}  // namespace
+
+double shareAxisTop(std::span<const Point> points, std::optional<double> expected,
+                    std::optional<double> guess) {
+    return shareAxisTop(points, nullptr, expected, guess);
+}
+
+double shareAxisTop(std::span<const Point> kept, const Point& latest,
+                    std::optional<double> expected, std::optional<double> guess) {
+    return shareAxisTop(kept, latestBeyond(kept, latest) ? &latest : nullptr, expected, guess);
+}
+
+bool latestBeyond(std::span<const Point> kept, const Point& latest) {
+    return latest.tick > 0 && (kept.empty() || kept.back().tick < latest.tick);
 }
 
 double ShareAxes::yOf(double percent) const {
@@ -103,10 +124,12 @@ BandOutline bandOutline(const ShareAxes& axes, double expected, core::ShareBands
                              ? std::min(axes.xOf(static_cast<double>(stretch.lastTick)),
                                         static_cast<double>(plot.right()))
                              : static_cast<double>(plot.right());
-    const double halfPixel = axes.xMax / plot.width() / 2;
-    // A stretch starts wide at its very first draw; further on, a pixel spans many counts.
+    constexpr double kSampleStep = 3;
+    // Each sample stands for the ticks of its step.
+    const double halfStep = axes.xMax / plot.width() * kSampleStep / 2;
+    // A stretch starts wide at its very first draw; further on, a sample spans many counts.
     double counted = 1;
-    for (double x = axes.xOf(first);; x += 3) {
+    for (double x = axes.xOf(first);; x += kSampleStep) {
         const double clippedX = std::min(x, right);
         const core::ShareBand at = bands.at(expected, counted);
         outline.upper << QPointF(clippedX, axes.yOf(at.high));
@@ -114,10 +137,12 @@ BandOutline bandOutline(const ShareAxes& axes, double expected, core::ShareBands
         if (clippedX >= right) {
             break;
         }
-        const double next = std::min(x + 3, right);
+        const double next = std::min(x + kSampleStep, right);
         const double tick = std::max(first, (next - plot.left()) / plot.width() * axes.xMax);
-        counted = roundestWithin(std::max(1.0, tick - first + 1 - halfPixel),
-                                 tick - first + 1 + halfPixel);
+        // The right end is the band the summary states for the draws so far.
+        counted = next >= right ? tick - first + 1
+                                : roundestWithin(std::max(1.0, tick - first + 1 - halfStep),
+                                                 tick - first + 1 + halfStep);
     }
     return outline;
 }
@@ -134,6 +159,7 @@ QPolygonF measuredPath(const ShareAxes& axes, std::span<const Point> points) {
 QPolygonF measuredPath(const ShareAxes& axes, std::span<const Point> points,
                        const ShareStretch& stretch) {
     QPolygonF path;
+    path.reserve(static_cast<qsizetype>(points.size()));
     for (const Point& point : points) {
         if (point.tick < stretch.firstTick || point.tick > stretch.lastTick) {
             continue;

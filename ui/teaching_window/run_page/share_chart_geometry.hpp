@@ -24,6 +24,15 @@ namespace ui {
 // never above 100 %.
 double shareAxisTop(std::span<const core::RunStatistics::Point> points,
                     std::optional<double> expected, std::optional<double> guess = std::nullopt);
+// The same for the points a run draws, the kept ones and the latest after them where it is not
+// one of them, without copying them into one.
+double shareAxisTop(std::span<const core::RunStatistics::Point> kept,
+                    const core::RunStatistics::Point& latest, std::optional<double> expected,
+                    std::optional<double> guess);
+// Whether `latest` comes after the last of the points `kept`, as it does while thinning leaves
+// the latest tick out of the series.
+bool latestBeyond(std::span<const core::RunStatistics::Point> kept,
+                  const core::RunStatistics::Point& latest);
 
 // The plot and the ranges of its two axes: ticks from 0 to xMax across, percent from 0 to top
 // up.
@@ -65,7 +74,7 @@ double roundestWithin(double low, double high);
 // The two edges of the 95 % band around a stretch's expected share, for the ticks counted
 // from its start, sampled every few pixels from its first tick to its last (the plot's right
 // edge for the last stretch), both from left to right. Each sample is the band after the
-// roundest count of ticks within half a pixel of it.
+// roundest count of ticks within half a sample's step of it.
 struct BandOutline {
     QPolygonF upper;
     QPolygonF lower;
