@@ -6,26 +6,22 @@
 // classes and is painted, and the longest time the event loop did not turn meanwhile.
 //   experiments_benchmark ROUNDS
 
-#include <sys/resource.h>
-
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QStyleFactory>
 #include <QTimer>
 #include <QtTest>
 #include <algorithm>
 #include <cstdio>
-#include <ctime>
 #include <memory>
 #include <vector>
 
+#include "cpu_clocks.hpp"
 #include "loop_gaps.hpp"
-#include "runtime/random_source.hpp"
+#include "teaching_session.hpp"
 #include "ui/application/bulgarian_translation.hpp"
-#include "ui/application/window_actions.hpp"
 #include "ui/main_window/main_form.hpp"
 #include "ui/teaching_window/experiments/experiments_page.hpp"
 #include "ui/teaching_window/teaching_window.hpp"
@@ -35,19 +31,6 @@ namespace {
 constexpr double kCpuLimitMilliseconds = 150;
 constexpr double kNoLimit = -1;
 constexpr int kRoundTimeoutMilliseconds = 30000;
-
-double processCpuMilliseconds() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3 +
-           static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
-}
-
-double threadCpuMilliseconds() {
-    timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
-}
 
 struct Round {
     double processCpu = 0;
@@ -128,24 +111,11 @@ std::vector<double> figures(const std::vector<Round>& rounds, Field field) {
 }
 
 int run(int rounds) {
-    ui::MainForm form(std::make_unique<runtime::TwisterRandom>());
-    form.show();
-    if (!QTest::qWaitForWindowExposed(&form)) {
-        std::fprintf(stderr, "the main window was never exposed\n");
+    const auto form = openTeachingSession(QStringLiteral("100"));
+    if (!form) {
         return 1;
     }
-    // 10 % overselling of 100, typed as a user types.
-    for (const auto& [name, text] : {std::pair{"Text2(0)", QStringLiteral("10")},
-                                     std::pair{"Text1(2)", QStringLiteral("100")}}) {
-        auto* box = form.findChild<QLineEdit*>(QLatin1String(name));
-        box->selectAll();
-        QTest::keyClicks(box, text);
-    }
-    ui::TeachingWindow* chart = &ui::installWindowActions(form).openTeachingWindow();
-    if (!QTest::qWaitForWindowExposed(chart)) {
-        std::fprintf(stderr, "the teaching window was never exposed\n");
-        return 1;
-    }
+    auto* chart = form->findChild<ui::TeachingWindow*>(QStringLiteral("ChartWindow"));
     QTest::keyClick(chart, Qt::Key_F8);
     auto* page = chart->findChild<ui::ExperimentsPage*>();
     if (!QTest::qWaitFor([page] { return page->isVisible(); }) || !waitUntilIdle(*page)) {

@@ -4,17 +4,8 @@
 
 #include <QAbstractEventDispatcher>
 #include <algorithm>
-#include <ctime>
 
-namespace {
-
-double threadCpuMilliseconds() {
-    timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
-}
-
-}  // namespace
+#include "cpu_clocks.hpp"
 
 LoopGaps::LoopGaps(QObject* parent) : QObject(parent) {
     waker_.setTimerType(Qt::PreciseTimer);

@@ -10,13 +10,11 @@
 //                                        share, and while open the delay of real clicks (sent
 //                                        through XTest from another thread).
 
-#include <sys/resource.h>
 #include <unistd.h>
 
 #include <QApplication>
 #include <QComboBox>
 #include <QElapsedTimer>
-#include <QLineEdit>
 #include <QStyleFactory>
 #include <QTimer>
 #include <QtTest>
@@ -28,9 +26,9 @@
 #include <thread>
 #include <vector>
 
-#include "runtime/random_source.hpp"
+#include "cpu_clocks.hpp"
+#include "teaching_session.hpp"
 #include "ui/application/bulgarian_translation.hpp"
-#include "ui/application/window_actions.hpp"
 #include "ui/main_window/main_form.hpp"
 #include "ui/teaching_window/teaching_window.hpp"
 #include "x_clicker.hpp"
@@ -47,34 +45,12 @@ long residentKiB() {
     return resident * sysconf(_SC_PAGESIZE) / 1024;
 }
 
-double cpuSeconds() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
-           static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-}
-
-// The form with the teaching window open and a run started at 10 % overselling of `capacity`,
-// typed as a user types.
+// The form with the teaching window open and a run started at 10 % overselling of `capacity`.
 std::unique_ptr<ui::MainForm> startRun(const QString& capacity) {
-    auto form = std::make_unique<ui::MainForm>(std::make_unique<runtime::TwisterRandom>());
-    form->show();
-    if (!QTest::qWaitForWindowExposed(form.get())) {
-        std::fprintf(stderr, "the main window was never exposed\n");
-        return nullptr;
+    auto form = openTeachingSession(capacity);
+    if (form) {
+        form->Command1_Click(0);
     }
-    for (const auto& [name, text] :
-         {std::pair{"Text2(0)", QStringLiteral("10")}, std::pair{"Text1(2)", capacity}}) {
-        auto* box = form->findChild<QLineEdit*>(QLatin1String(name));
-        box->selectAll();
-        QTest::keyClicks(box, text);
-    }
-    ui::TeachingWindow* chart = &ui::installWindowActions(*form).openTeachingWindow();
-    if (!QTest::qWaitForWindowExposed(chart)) {
-        std::fprintf(stderr, "the teaching window was never exposed\n");
-        return nullptr;
-    }
-    form->Command1_Click(0);
     return form;
 }
 
@@ -141,12 +117,13 @@ struct Phase {
 // Runs the event loop for `seconds` and measures what the program took in that time.
 Phase runFor(const ui::MainForm& form, int seconds) {
     const std::int64_t ticksBefore = form.model().TickCount.value_or(0);
-    const double cpuBefore = cpuSeconds();
+    const double cpuBefore = processCpuMilliseconds();
     QElapsedTimer wall;
     wall.start();
     QTimer::singleShot(seconds * 1000, qApp, &QCoreApplication::quit);
     QApplication::exec();
-    return {static_cast<double>(wall.nsecsElapsed()) / 1e9, cpuSeconds() - cpuBefore,
+    return {static_cast<double>(wall.nsecsElapsed()) / 1e9,
+            (processCpuMilliseconds() - cpuBefore) / 1e3,
             form.model().TickCount.value_or(0) - ticksBefore};
 }
 

@@ -31,8 +31,9 @@ int fastRepaintMilliseconds(const QWidget& window) {
 }
 
 void FrameThrottle::followTicks(int tickMilliseconds) {
-    setFrameMilliseconds(2 * screenFrameMilliseconds(window_));
-    setActive(tickMilliseconds < screenFrameMilliseconds(window_));
+    const int frame = screenFrameMilliseconds(window_);
+    setFrameMilliseconds(2 * frame);
+    setActive(tickMilliseconds < frame);
 }
 
 void FrameThrottle::setActive(bool active) {

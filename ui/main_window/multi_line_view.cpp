@@ -11,13 +11,17 @@
 #include "ui/main_window/control_factory.hpp"
 
 namespace ui {
+namespace {
 
+// How many bytes of whole lines, each with its line break, two texts start with alike.
 std::size_t sameLeadingLines(std::string_view before, std::string_view after) {
     const auto differ = std::mismatch(before.begin(), before.end(), after.begin(), after.end());
     const std::string_view same = before.substr(0, differ.first - before.begin());
     const std::size_t lineEnd = same.rfind('\n');
     return lineEnd == std::string_view::npos ? 0 : lineEnd + 1;
 }
+
+}  // namespace
 
 std::string_view withoutFinalLineBreak(std::string_view modelText) {
     if (modelText.ends_with("\r\n")) {

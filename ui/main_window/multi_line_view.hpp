@@ -44,7 +44,5 @@ class MultiLineView final : public QObject {
 // The part of a model text the box shows: the text ends its last line with CR LF, and the
 // box would show an empty line after it.
 std::string_view withoutFinalLineBreak(std::string_view modelText);
-// How many bytes of whole lines, each with its line break, two texts start with alike.
-std::size_t sameLeadingLines(std::string_view before, std::string_view after);
 
 }  // namespace ui

@@ -183,7 +183,7 @@ class PictureGeometryTest : public QObject {
         QFETCH(double, expected);
         QFETCH(double, top);
         const std::vector<Point> points = pointsOf(ticks, overloads);
-        QCOMPARE(ui::shareAxisTop(points, expectedOf(expected)), top);
+        QCOMPARE(ui::shareAxisTop(points, Point{0, 0}, expectedOf(expected)), top);
         // The same with the last point apart from the kept ones, as thinning leaves it.
         const std::span<const Point> kept(points.data(), points.empty() ? 0 : points.size() - 1);
         const Point latest = points.empty() ? Point{0, 0} : points.back();

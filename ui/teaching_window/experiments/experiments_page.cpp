@@ -202,7 +202,8 @@ void ExperimentsPage::showSummary() {
     classShares_->update();
     summary_->setText(classesSummaryText(core::summarize(*run_), run_->request(),
                                          NumberFormat::of(model_), lesson_.state().expectedShown));
-    classShares_->setAccessibleDescription(classShares_->description());
+    // The picture's description is the summary's words, made once.
+    classShares_->setAccessibleDescription(summary_->text());
     curve_->setAccessibleDescription(curve_->description());
 }
 

@@ -36,9 +36,7 @@ double roundestWithin(double low, double high) {
     return std::round((low + high) / 2);
 }
 
-namespace {
-
-double shareAxisTop(std::span<const Point> kept, const Point* latest,
+double shareAxisTop(std::span<const Point> kept, const Point& latest,
                     std::optional<double> expected, std::optional<double> guess) {
     double top = 5;
     if (expected) {
@@ -47,29 +45,18 @@ double shareAxisTop(std::span<const Point> kept, const Point* latest,
     if (guess) {
         top = std::max({top, *guess * 1.2, *guess + 2});
     }
-    const Point* last = latest != nullptr ? latest : kept.empty() ? nullptr : &kept.back();
+    const bool apart = latestBeyond(kept, latest);
+    const Point* last = apart ? &latest : kept.empty() ? nullptr : &kept.back();
     const std::int64_t from = last == nullptr ? 1 : std::max<std::int64_t>(1, last->tick / 20);
     for (const Point& point : kept) {
         if (point.tick >= from) {
             top = std::max(top, percentAt(point));
         }
     }
-    if (latest != nullptr && latest->tick >= from) {
-        top = std::max(top, percentAt(*latest));
+    if (apart && latest.tick >= from) {
+        top = std::max(top, percentAt(latest));
     }
     return shareTop(top);
-}
-
-}  // namespace
-
-double shareAxisTop(std::span<const Point> points, std::optional<double> expected,
-                    std::optional<double> guess) {
-    return shareAxisTop(points, nullptr, expected, guess);
-}
-
-double shareAxisTop(std::span<const Point> kept, const Point& latest,
-                    std::optional<double> expected, std::optional<double> guess) {
-    return shareAxisTop(kept, latestBeyond(kept, latest) ? &latest : nullptr, expected, guess);
 }
 
 bool latestBeyond(std::span<const Point> kept, const Point& latest) {

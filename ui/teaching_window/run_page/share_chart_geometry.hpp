@@ -21,14 +21,11 @@ namespace ui {
 
 // The top of the share axis: room for the expected share and its band, for the class's guess
 // and its label, and for the measured path once its first, wildest twentieth is behind it;
-// never above 100 %.
-double shareAxisTop(std::span<const core::RunStatistics::Point> points,
-                    std::optional<double> expected, std::optional<double> guess = std::nullopt);
-// The same for the points a run draws, the kept ones and the latest after them where it is not
-// one of them, without copying them into one.
+// never above 100 %. The path's points are the kept ones and the latest after them where it is
+// not one of them, read where they are rather than copied into one.
 double shareAxisTop(std::span<const core::RunStatistics::Point> kept,
                     const core::RunStatistics::Point& latest, std::optional<double> expected,
-                    std::optional<double> guess);
+                    std::optional<double> guess = std::nullopt);
 // Whether `latest` comes after the last of the points `kept`, as it does while thinning leaves
 // the latest tick out of the series.
 bool latestBeyond(std::span<const core::RunStatistics::Point> kept,
